@@ -1,0 +1,16 @@
+#pragma once
+// The meeting-day clock rules: the day switch at 19:20:00 and the blocked
+// acquisition band 19:00:00..20:00:00. `now` is a local date-time day count.
+
+namespace vorpa {
+
+// 19:20:00 as a time of day.
+double DaySwitchTime();
+// False when 19:00:00 <= time of day <= 20:00:00.
+bool AcquisitionAllowed(double now);
+// Today (date part) until 19:20:00 inclusive, tomorrow after it.
+double CurrentMeetingDate(double now);
+// Timer interval in milliseconds of a setting in minutes.
+int TimerInterval(int minutes);
+
+}  // namespace vorpa
