@@ -28,6 +28,8 @@ endfunction()
 vorpa_library(vorpa_core core ICU::uc ICU::i18n Threads::Threads)
 vorpa_library(vorpa_ipat ipat vorpa_core CURL::libcurl)
 vorpa_library(vorpa_patout patout vorpa_core vorpa_ipat)
+# What the views show (texts, orders, colours) without any window.
+vorpa_library(vorpa_view view vorpa_core)
 
 # vorpa_executable(NAME FOLDER LIBS...): one program of all sources of FOLDER.
 function(vorpa_executable name folder)
@@ -54,7 +56,7 @@ if(VORPA_GUI AND EXISTS ${VORPA_SRC}/ui/main.cpp)
   list(FILTER gui_srcs EXCLUDE REGEX "/ui/main\\.cpp$")
   add_library(vorpa_gui STATIC ${gui_srcs})
   set_target_properties(vorpa_gui PROPERTIES AUTOMOC ON AUTORCC ON)
-  target_link_libraries(vorpa_gui PUBLIC vorpa_core vorpa_ipat vorpa_patout Qt6::Widgets Qt6::Charts)
+  target_link_libraries(vorpa_gui PUBLIC vorpa_core vorpa_ipat vorpa_patout vorpa_view Qt6::Widgets Qt6::Charts)
   add_executable(vorpa ${VORPA_SRC}/ui/main.cpp)
   target_link_libraries(vorpa PRIVATE vorpa_gui)
 else()

@@ -8,7 +8,7 @@ file(GLOB support_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/support/*.c
 list(FILTER support_srcs EXCLUDE REGEX "/Gui[^/]*\\.cpp$")
 add_library(vorpa_testsupport STATIC ${support_srcs} ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
 target_include_directories(vorpa_testsupport PUBLIC ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(vorpa_testsupport PUBLIC vorpa_core vorpa_ipat vorpa_patout GTest::gtest GTest::gmock)
+target_link_libraries(vorpa_testsupport PUBLIC vorpa_core vorpa_ipat vorpa_patout vorpa_view GTest::gtest GTest::gmock)
 target_compile_definitions(vorpa_testsupport PUBLIC VORPA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 set(VORPA_TEST_PROGRAMS)
 foreach(prog vorpa-ipatd vorpa-tool)
@@ -35,7 +35,7 @@ function(vorpa_tests folder main)
   endforeach()
 endfunction()
 
-foreach(folder core ipat patout server tools e2e)
+foreach(folder core ipat patout view server tools e2e)
   vorpa_tests(${folder} GTest::gtest_main)
 endforeach()
 
