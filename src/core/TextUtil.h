@@ -43,6 +43,9 @@ std::string ToHalfWidth(std::string_view text);
 std::string ToFullWidth(std::string_view text);
 // The path with one trailing "/" added when missing; "" stays "".
 std::string WithSeparator(std::string_view path);
+// A decimal integer with an optional sign, the whole text; false when the
+// text is not one or leaves the int range.
+bool TryIntOf(std::string_view text, int* out);
 // Trims half-width blanks at both ends.
 std::string Trim(std::string_view text);
 
