@@ -48,7 +48,7 @@ class Converter {
   // Bytes to skip over a bad UTF-8 sequence start.
   static size_t CharStep(const char* p, size_t left) {
     unsigned char c = static_cast<unsigned char>(*p);
-    size_t n = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    size_t n = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF8 ? 4 : 1;
     return n > left ? left : n;
   }
   iconv_t cd_;
