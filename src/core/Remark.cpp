@@ -12,20 +12,10 @@ TRemarkables Remarks;
 
 namespace {
 
-// A hexadecimal colour text (either letter case), reduced to 24 bits;
-// false when the text is empty or holds a non-hexadecimal character.
+// A hexadecimal colour text (either letter case), reduced to 24 bits.
 bool ParseColor(const std::string& text, uint32_t* out) {
-  if (text.empty() || text.size() > 8) return false;
-  uint32_t v = 0;
-  for (char c : text) {
-    int d;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else return false;
-    v = v * 16 + static_cast<uint32_t>(d);
-  }
-  *out = v & 0xFFFFFF;
+  if (!TryHexOf(text, out)) return false;
+  *out &= 0xFFFFFF;
   return true;
 }
 

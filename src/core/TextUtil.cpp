@@ -216,6 +216,21 @@ std::string WithSeparator(std::string_view path) {
 
 bool TryIntOf(std::string_view text, int* out) { return ParseInt(text, out); }
 
+bool TryHexOf(std::string_view text, uint32_t* out) {
+  if (text.empty() || text.size() > 8) return false;
+  uint32_t v = 0;
+  for (char c : text) {
+    uint32_t d;
+    if (c >= '0' && c <= '9') d = c - '0';
+    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+    else return false;
+    v = v * 16 + d;
+  }
+  *out = v;
+  return true;
+}
+
 std::string Trim(std::string_view text) {
   size_t b = 0, e = text.size();
   while (b < e && text[b] == ' ') ++b;

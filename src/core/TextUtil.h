@@ -46,6 +46,9 @@ std::string WithSeparator(std::string_view path);
 // A decimal integer with an optional sign, the whole text; false when the
 // text is not one or leaves the int range.
 bool TryIntOf(std::string_view text, int* out);
+// Hexadecimal digits of either case (1..8 of them) as a number; false for
+// an empty text or any other character.
+bool TryHexOf(std::string_view text, uint32_t* out);
 // Trims half-width blanks at both ends.
 std::string Trim(std::string_view text);
 

@@ -1,5 +1,7 @@
 #include "core/Venue.h"
 
+#include "core/TextUtil.h"
+
 namespace vorpa {
 
 const std::string_view kVenueTable =
@@ -27,17 +29,9 @@ std::string VenueName(int n) {
 }
 
 std::string VenueNameOfCode(std::string_view code) {
-  if (code.empty() || code.size() > 8) return {};
-  int n = 0;
-  for (char c : code) {
-    int d;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else return {};
-    n = n * 16 + d;
-  }
-  return VenueName(n);
+  uint32_t n = 0;
+  if (!TryHexOf(code, &n) || n > kVenueCount) return {};
+  return VenueName(static_cast<int>(n));
 }
 
 std::string FirstChar(std::string_view text) {
