@@ -1,0 +1,112 @@
+#include "core/Race.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/DayCount.h"
+#include "core/Setting.h"
+
+namespace vorpa {
+
+namespace {
+// 19:20:00: from then on the meeting date is tomorrow's.
+const double kDayEnd = 19.0 / 24 + 20.0 / 1440;
+const double kTenMinutes = 10.0 / 1440;
+}  // namespace
+
+void InitSnapshot(OddsSnapshot& s) {
+  s.Cells.fill(NoOdds);
+  s.WinTime() = s.QuinellaTime() = s.ExactaTime() = s.WideTime() = 0;
+}
+
+OddsSnapshot EmptySnapshot() {
+  OddsSnapshot s;
+  InitSnapshot(s);
+  return s;
+}
+
+void ClearRace(TRace& race, std::string_view venueName, int raceNo, double raceDate) {
+  race.Header = TRaceHeader{};
+  race.Header.VenueName = std::string(venueName);
+  race.Header.RaceNo = raceNo;
+  race.Header.RaceDate = raceDate;
+  race.Runners.fill(TSyutuba{});
+  race.Votes.fill(0);
+  race.Result = TRaceResult{};
+}
+
+void ThinSnapshots(TRace& race, int oddsOutLastTime) {
+  auto& s = race.Snapshots;
+  const int k = static_cast<int>(s.size()) - 1;
+  if (k < 3) return;
+  int p = -1;
+  if (race.Header.StartTime != 0 && oddsOutLastTime > 0) {
+    const double target = race.Header.StartTime - oddsOutLastTime / 1440.0;
+    double best = 999.999;
+    for (int i = 1; i <= k - 1; ++i) {
+      if (s[i].WinTime() == 0) continue;
+      const double d = std::fabs(s[i].WinTime() - target);
+      if (d < best) {
+        best = d;
+        p = i;
+      }
+    }
+  }
+  int v = 1;
+  double g = 1.0;
+  for (int i = 1; i <= k - 1; ++i) {
+    if (i == p) continue;
+    const double gap = s[i + 1].WinTime() - s[i - 1].WinTime();
+    if (gap > 0 && gap <= g) {
+      v = i;
+      g = gap;
+    }
+  }
+  // One block move of whole snapshots; the last stays as a stale copy.
+  std::copy(s.begin() + v + 1, s.end(), s.begin() + v);
+}
+
+int ChooseSnapshotSlot(TRace& race, double readingTime, double now, const TSetting& setting) {
+  auto& s = race.Snapshots;
+  const double clock = TimeOf(now);
+  if (s.empty() || clock < setting.IPatStartTime || clock >= kDayEnd) {
+    s.resize(1);
+    InitSnapshot(s[0]);
+    return 0;
+  }
+  const int k = static_cast<int>(s.size()) - 1;
+  bool reuseLast = s[k].WinTime() >= readingTime;
+  if (!reuseLast && setting.MaxOddsCnt >= 1 && static_cast<int>(s.size()) >= setting.MaxOddsCnt) {
+    ThinSnapshots(race, setting.OddsOutLastTime);
+    reuseLast = true;
+  }
+  if (!reuseLast && s[k].WinTime() + kTenMinutes <= setting.IPatStartTime) reuseLast = true;
+  if (reuseLast) {
+    InitSnapshot(s[k]);
+    return k;
+  }
+  s.push_back(EmptySnapshot());
+  return k + 1;
+}
+
+bool HasResult(const TRace& race) {
+  if (race.Result.WinHorse[0] == 0) return false;
+  const int n = std::clamp(race.Header.RunnerCount, 0, kMaxRunners);
+  for (int h = 1; h <= n; ++h) {
+    const TSyutuba& r = race.Runner(h);
+    if (r.Finish == 1 && !r.Margin.empty()) return true;
+  }
+  return false;
+}
+
+RaceStatus InitialRaceStatus(int raceNo, const TSetting& setting) {
+  RaceStatus st;
+  if (raceNo < 1 || raceNo > kGetTimeRaces) return st;
+  for (int k = 0; k < kGetTimeSlots; ++k) {
+    const double t = setting.IPatGetTime[raceNo - 1][k];
+    st.Deadline[k] = t == 0 ? 0 : (setting.IPatGetBefore[raceNo - 1][k] ? -t : t);
+  }
+  return st;
+}
+
+}  // namespace vorpa
