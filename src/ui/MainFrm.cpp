@@ -1,0 +1,418 @@
+#include "ui/MainFrm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include "core/AppDirs.h"
+#include "core/Cp932.h"
+#include "core/IniFile.h"
+#include "core/Remark.h"
+#include "core/Setting.h"
+#include "ipat/IPatDebugForm.h"
+#include "ui/AboutBox.h"
+#include "ui/ToolBarImages.h"
+
+namespace vorpa {
+namespace {
+
+constexpr int kDesignWidth = 995;
+constexpr int kDesignHeight = 709;
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString FromCp932(const std::string& text) { return QString::fromStdString(Cp932ToUtf8(text)); }
+
+// A platform colour (red in the low byte) as a Qt colour.
+QColor ColorOf(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QFont PixelFont(const char* family) {
+  QFont f(family);
+  f.setPixelSize(12);
+  return f;
+}
+
+// A menu entry for `action` with its own text, following the action's
+// checked and enabled state.
+QAction* MenuAlias(QAction* action, const char* text, QObject* parent) {
+  auto* alias = new QAction(action->icon(), U(text), parent);
+  alias->setCheckable(action->isCheckable());
+  alias->setChecked(action->isChecked());
+  alias->setEnabled(action->isEnabled());
+  alias->setStatusTip(action->statusTip());
+  QObject::connect(action, &QAction::changed, alias, [action, alias] {
+    alias->setChecked(action->isChecked());
+    alias->setEnabled(action->isEnabled());
+  });
+  QObject::connect(alias, &QAction::triggered, action, [action, alias] {
+    alias->setChecked(action->isChecked());
+    action->trigger();
+  });
+  return alias;
+}
+
+QTableWidget* NewGrid(QWidget* parent, const char* name, int left, int top, int width, int height) {
+  auto* g = new QTableWidget(parent);
+  g->setObjectName(name);
+  g->setFont(PixelFont("IPAGothic"));
+  g->verticalHeader()->setMinimumSectionSize(1);
+  g->verticalHeader()->setDefaultSectionSize(14);
+  g->setGeometry(left, top, width, height);
+  return g;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const std::string& configDir, QWidget* parent)
+    : QMainWindow(parent), configDir_(configDir) {
+  setObjectName("MainForm");
+  setWindowTitle("Vorpa");
+  setFont(PixelFont("IPAPGothic"));
+  resize(kDesignWidth, kDesignHeight);
+  CreateActions();
+  CreateControls();
+  CreateToolBar();
+  CreateMenus();
+  FormCreate();
+}
+
+TMainForm::~TMainForm() { FormDestroy(); }
+
+void TMainForm::AttachForms(const TAppForms& forms) { Forms = forms; }
+
+QAction* TMainForm::NewAction(const char* name, const char* caption, const char* hint, int image) {
+  auto* a = new QAction(U(caption), this);
+  a->setObjectName(name);
+  if (*hint) {
+    THintParts parts = SplitHint(hint);
+    a->setToolTip(U(parts.Short.c_str()));
+    a->setStatusTip(U(parts.Long.c_str()));
+  }
+  if (image >= 0) a->setIcon(ToolBarImage(static_cast<TToolBarImage>(image)));
+  return a;
+}
+
+void TMainForm::CreateActions() {
+  actEnd = NewAction("actEnd", "終了(&X)", "終了 | プログラムを終了します。");
+  actSelDate = NewAction("actSelDate", "開催日選択...(&K)", "開催日選択 | 開催日を選択します。",
+                         kImgSelDate);
+  actOutPatData = NewAction("actOutPatData", "PAT風データ出力...(&P)",
+                            "PAT風データ出力 | JRA風データを出力します。", kImgOutPat);
+  actIPat = NewAction("actIPat", "IPATデータ取得...(&J)",
+                      "IPATデータ取得 | IPATデータを取得します.。", kImgIPat);
+  actIPat->setCheckable(true);
+  actIPatDirect = NewAction("actIPatDirect", "IPAT指定データ取得...(&T)",
+                            "IPAT指定データ取得 | IPATの指定のレースデータを取得します.。",
+                            kImgIPatDirect);
+  actMojipanel = NewAction("actMojipanel", "文字放送データ取得...(&M)",
+                           "文字放送データ取得 | 文字放送データ取得パネルを表示します。");
+  actRefresh = NewAction("actRefresh", "最新状態更新(&R)",
+                         "最新状態更新 | 取得データで最新状態に更新します。");
+  actDelTimedata = NewAction("actDelTimedata", "時刻データ削除(&D)",
+                             "オッズ時刻データ削除 | 指定した時刻のオッズデータを削除します。",
+                             kImgDelTimeData);
+  actSortKaisaiTime = NewAction("actSortKaisaiTime", "開催時刻順(&K)",
+                                "開催時刻順 | 開催時刻順で表示します。");
+  actSortKaisaiKaisai = NewAction("actSortKaisaiKaisai", "開催地順(&A)",
+                                  "開催地順 | 開催地順で表示します。");
+  actSortTanOdds = NewAction("actSortTanOdds", "単勝オッズ順(&T)",
+                             "単勝オッズ順 | 単勝オッズ順に並び替えます。", kImgSortTanOdds);
+  actSortFukuOdds = NewAction("actSortFukuOdds", "複勝オッズ順(&F)",
+                              "複勝オッズ順 | 複勝オッズ順に並び替えます。", kImgSortFukuOdds);
+  actSortRenOdds = NewAction("actSortRenOdds", "馬連オッズ順(&U)",
+                             "馬連オッズ順 | 馬連オッズ順に並び替えます。", kImgSortRenOdds);
+  actSortNo = NewAction("actSortNo", "馬番順(&N)", "馬番順 | 馬番順に並び替えます。", kImgSortNo);
+  actSetting = NewAction("actSetting", "初期設定,,,(&I)",
+                         "初期設定 | 初期設定ウィンドウを表示します。");
+  actManual = NewAction("actManual", "Vorpaヘルプ(&M)", "");
+  actShowAbout = NewAction("actShowAbout", "バージョン情報...(&A)",
+                           "バージョン情報 | バージョン情報を表示します。");
+  actCopy = NewAction("actCopy", "コピー(&Y)", "");
+  actCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+  addAction(actCopy);
+
+  connect(actEnd, &QAction::triggered, this, &QWidget::close);
+  connect(actManual, &QAction::triggered, this, &TMainForm::actManualExecute);
+  connect(actShowAbout, &QAction::triggered, this, &TMainForm::actShowAboutExecute);
+}
+
+void TMainForm::CreateMenus() {
+  QMenuBar* mm = menuBar();
+  mm->setObjectName("mmOddsForm");
+  QMenu* file = mm->addMenu(U("ファイル(&F)"));
+  file->addAction(actSelDate);
+  file->addSeparator();
+  file->addAction(actEnd);
+  QMenu* get = mm->addMenu(U("取得(&G)"));
+  get->addAction(MenuAlias(actIPat, "IPATデータ取得(&J)", get));
+  get->addAction(actIPatDirect);
+  get->addSeparator();
+  get->addAction(actRefresh);
+  get->addAction(MenuAlias(actMojipanel, "取得状況...(&Q)", get));
+  get->addSeparator();
+  get->addAction(actDelTimedata);
+  QMenu* out = mm->addMenu(U("出力(O)"));
+  out->addAction(actOutPatData);
+  QMenu* view = mm->addMenu(U("表示(&V)"));
+  view->addAction(actSortKaisaiKaisai);
+  view->addAction(actSortKaisaiTime);
+  view->addSeparator();
+  view->addAction(actSortNo);
+  view->addAction(actSortTanOdds);
+  view->addAction(actSortFukuOdds);
+  view->addAction(actSortRenOdds);
+  QMenu* set = mm->addMenu(U("設定(&S)"));
+  set->addAction(actSetting);
+  QMenu* help = mm->addMenu(U("ヘルプ(&H)"));
+  help->addAction(actManual);
+  help->addSeparator();
+  help->addAction(actShowAbout);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName("PopupMenu1");
+  PopupMenu1->addAction(actCopy);
+}
+
+void TMainForm::CreateControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName("client");
+  setCentralWidget(client);
+  client->installEventFilter(this);
+
+  Panel1 = new QWidget(client);
+  Panel1->setObjectName("Panel1");
+  Panel1->setGeometry(0, 0, kDesignWidth, 34);
+  lblRaceInfo = new QLabel(Panel1);
+  lblRaceInfo->setObjectName("lblRaceInfo");
+  lblRaceInfo->move(336, 4);
+  lblRaceInfo2 = new QLabel(Panel1);
+  lblRaceInfo2->setObjectName("lblRaceInfo2");
+  lblRaceInfo2->move(336, 18);
+
+  sgRace = NewGrid(client, "sgRace", 3, 36, 168, 559);
+  sgOddsTime = NewGrid(client, "sgOddsTime", 175, 36, 56, 559);
+  sgSyutuba = NewGrid(client, "sgSyutuba", 236, 36, 741, 289);
+  sgSyutuba->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(sgSyutuba, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    PopupMenu1->popup(sgSyutuba->viewport()->mapToGlobal(pos));
+  });
+
+  PageControl1 = new QTabWidget(client);
+  PageControl1->setObjectName("PageControl1");
+  PageControl1->setGeometry(236, 330, 745, 327);
+  const char* tabs[] = {"枠連", "馬連", "馬単", "ワイド", "グラフ", "グラフ2", "結果", "(簡易計算)"};
+  int n = 0;
+  for (const char* tab : tabs) {
+    auto* page = new QWidget;
+    page->setObjectName(QString("TabSheet%1").arg(++n));
+    PageControl1->addTab(page, U(tab));
+  }
+
+  lstLog = new QListWidget(client);
+  lstLog->setObjectName("lstLog");
+  lstLog->setGeometry(3, 601, 205, 55);
+  QPalette pal = lstLog->palette();
+  pal.setColor(QPalette::Base, pal.color(QPalette::Button));
+  lstLog->setPalette(pal);
+  for (const std::string& line : log_.Lines()) lstLog->addItem(FromCp932(line));
+
+  pnlRecv = new QFrame(client);
+  pnlRecv->setObjectName("pnlRecv");
+  pnlRecv->setGeometry(214, 601, 14, 14);
+  pnlRecv->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  pnlRecv->setLineWidth(2);
+  pnlRecv->setAutoFillBackground(true);
+  pnlRecv->installEventFilter(this);
+  SetRecvLamp(false);
+
+  tmIPAT = new QTimer(this);
+  tmIPAT->setObjectName("tmIPAT");
+}
+
+void TMainForm::CreateToolBar() {
+  ToolBar1 = new QToolBar(Panel1);
+  ToolBar1->setObjectName("ToolBar1");
+  ToolBar1->setGeometry(0, 0, 331, Panel1->height());
+  ToolBar1->setIconSize(QSize(24, 24));
+  ToolBar1->setMovable(false);
+  ToolBar1->setFloatable(false);
+  auto button = [this](const char* name, QAction* action) {
+    ToolBar1->addAction(action);
+    QWidget* b = ToolBar1->widgetForAction(action);
+    b->setObjectName(name);
+    b->setFixedSize(32, 30);
+  };
+  button("tbSelDate", actSelDate);
+  ToolBar1->addSeparator();
+  button("tbMojiPanel", actIPat);
+  button("tbRefresh", actIPatDirect);
+  ToolBar1->addSeparator();
+  button("tbOutJRA", actOutPatData);
+  ToolBar1->addSeparator();
+  button("tbSortNo", actSortNo);
+  button("tbSortTanOdds", actSortTanOdds);
+  button("tbSortFukuOdds", actSortFukuOdds);
+  button("tbSortRenOdds", actSortRenOdds);
+  ToolBar1->addSeparator();
+  button("tbDelTimeData", actDelTimedata);
+  ToolBar1->addSeparator();
+}
+
+void TMainForm::FormCreate() {
+  LoadWindowInfo();
+  ApplyWindowInfo();
+  Setting = LoadSetting(configDir_);
+  Remarks.Load(configDir_);
+  tmIPAT->setInterval(Setting.IPatChkCycle * 60000);
+  FDate = 0;
+  FRaceLoaded = false;
+  FOddsIndex = -1;
+  FUmaOrder = Setting.DispUmaOrder;
+  FKaisaiOrder = Setting.DispKaisaiOrder;
+  PageControl1->setCurrentIndex(0);
+}
+
+bool TMainForm::FormCloseQuery() {
+  if (FAutoExiting) return true;
+  QMessageBox box(QMessageBox::Information, "Vorpa", U("終了します。"),
+                  QMessageBox::Ok | QMessageBox::Cancel, this);
+  box.setObjectName("CloseQuery");
+  return box.exec() == QMessageBox::Ok;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (FormCloseQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TMainForm::FormDestroy() {
+  ReadWindowPlacement();
+  SaveWindowInfo();
+}
+
+void TMainForm::LoadWindowInfo() {
+  WindowInfo = vorpa::LoadWindowInfo(TIniFile::Load(configDir_ + kSettingFileName), width(),
+                                     height());
+}
+
+void TMainForm::ApplyWindowInfo() {
+  if (!PlacementApplies(WindowInfo)) return;
+  setGeometry(WindowInfo.WinLeft, WindowInfo.WinTop, WindowInfo.WinWidth, WindowInfo.WinHeight);
+  switch (StateToApply(WindowInfo)) {
+    case kWinMinimized: setWindowState(Qt::WindowMinimized); break;
+    case kWinMaximized: setWindowState(Qt::WindowMaximized); break;
+    case kWinNormal: setWindowState(Qt::WindowNoState); break;
+  }
+}
+
+void TMainForm::ReadWindowPlacement() {
+  QRect r = normalGeometry();
+  if (r.isEmpty()) r = geometry();
+  WindowInfo.WinWidth = r.width();
+  WindowInfo.WinHeight = r.height();
+  WindowInfo.WinLeft = r.left();
+  WindowInfo.WinTop = r.top();
+  WindowInfo.WinState = isMinimized() ? kWinMinimized : isMaximized() ? kWinMaximized : kWinNormal;
+}
+
+void TMainForm::SaveWindowInfo() {
+  vorpa::SaveWindowInfo(configDir_ + kSettingFileName, WindowInfo);
+}
+
+void TMainForm::AddLog(const std::string& line) {
+  log_.Add(line);
+  delete lstLog->takeItem(0);
+  lstLog->addItem(FromCp932(line));
+}
+
+void TMainForm::SetRecvLamp(bool on) {
+  QPalette pal = pnlRecv->palette();
+  pal.setColor(QPalette::Window, ColorOf(RecvLampColor(on)));
+  pnlRecv->setPalette(pal);
+}
+
+void TMainForm::OpenDate(double date) { FDate = date; }
+
+void TMainForm::RunOnMainThread(const std::function<void()>& fn) {
+  if (QThread::currentThread() == thread()) {
+    fn();
+  } else {
+    QMetaObject::invokeMethod(this, fn, Qt::BlockingQueuedConnection);
+  }
+}
+
+void TMainForm::Log(const std::string& line) {
+  RunOnMainThread([&] { AddLog(line); });
+}
+
+void TMainForm::RecvLamp(bool on) {
+  RunOnMainThread([&] { SetRecvLamp(on); });
+}
+
+void TMainForm::StatusUpdate(const TIPat& session) {
+  RunOnMainThread([&] {
+    if (StatusView) StatusView->IPatStateToForm(session);
+  });
+}
+
+void TMainForm::RaceInfo(const TIPat& session) {
+  RunOnMainThread([&] {
+    if (StatusView) StatusView->ShowRaceInfo(session);
+  });
+}
+
+void TMainForm::HandOverDate(double meetingDate) {
+  RunOnMainThread([&] {
+    if (FDate == 0) OpenDate(meetingDate);
+  });
+}
+
+void TMainForm::ThreadEnd(std::thread::id id) {
+  QMetaObject::invokeMethod(this, [this, id] { OnThreadEnd(id); }, Qt::QueuedConnection);
+}
+
+void TMainForm::OnThreadEnd(std::thread::id id) {
+  FIPatThread.ClearIfEnded(id);
+  FIPatDirectThread.ClearIfEnded(id);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pnlRecv && event->type() == QEvent::MouseButtonDblClick) {
+    pnlRecvDblClick();
+    return true;
+  }
+  if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    Panel1->resize(centralWidget()->width(), Panel1->height());
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::pnlRecvDblClick() {
+  if (Forms.IPatDebug) Forms.IPatDebug->show();
+}
+
+void TMainForm::actManualExecute() {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(ProgramDir() + "help/index.html")));
+}
+
+void TMainForm::actShowAboutExecute() {
+  if (Forms.About) Forms.About->exec();
+}
+
+}  // namespace vorpa

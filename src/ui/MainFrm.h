@@ -1,0 +1,126 @@
+#pragma once
+// The main window: race list, reading times, race card, the analysis tabs,
+// the log list and the receive lamp, with its menus, tool bar and actions.
+// It receives the acquisition threads' notifications as their sink.
+#include <QMainWindow>
+#include <functional>
+#include <string>
+
+#include "ipat/IPatSink.h"
+#include "ipat/ThreadSlot.h"
+#include "ui/AppForms.h"
+#include "view/MainWindowView.h"
+#include "view/WindowInfo.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+class QToolBar;
+
+namespace vorpa {
+
+class TMainForm : public QMainWindow, public TIPatSink {
+  Q_OBJECT
+ public:
+  // `configDir` (with a trailing "/") holds Vorpa.Ini and VorpaRemark.txt.
+  explicit TMainForm(const std::string& configDir, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The windows created after this one.
+  void AttachForms(const TAppForms& forms);
+
+  // Appends a CP932 line to the log list, dropping its oldest line.
+  void AddLog(const std::string& line);
+  void SetRecvLamp(bool on);
+  void OpenDate(double date);
+
+  // The acquisition thread's notifications, run on the main thread.
+  void Log(const std::string& line) override;
+  void RecvLamp(bool on) override;
+  void StatusUpdate(const TIPat& session) override;
+  void RaceInfo(const TIPat& session) override;
+  void HandOverDate(double meetingDate) override;
+  void ThreadEnd(std::thread::id id) override;
+
+  // Controls.
+  QWidget* Panel1;
+  QToolBar* ToolBar1;
+  QLabel* lblRaceInfo;
+  QLabel* lblRaceInfo2;
+  QTableWidget* sgRace;
+  QTableWidget* sgOddsTime;
+  QTableWidget* sgSyutuba;
+  QTabWidget* PageControl1;
+  QListWidget* lstLog;
+  QFrame* pnlRecv;
+  QMenu* PopupMenu1;
+  QTimer* tmIPAT;
+
+  // Actions of the action list aclOddsForm.
+  QAction* actEnd;
+  QAction* actSelDate;
+  QAction* actOutPatData;
+  QAction* actIPat;
+  QAction* actIPatDirect;
+  QAction* actMojipanel;
+  QAction* actRefresh;
+  QAction* actDelTimedata;
+  QAction* actSortKaisaiTime;
+  QAction* actSortKaisaiKaisai;
+  QAction* actSortTanOdds;
+  QAction* actSortFukuOdds;
+  QAction* actSortRenOdds;
+  QAction* actSortNo;
+  QAction* actSetting;
+  QAction* actManual;
+  QAction* actShowAbout;
+  QAction* actCopy;
+
+  // State.
+  double FDate = 0;  // meeting date shown; 0: no date open
+  bool FRaceLoaded = false;
+  int FOddsIndex = -1;
+  int FUmaOrder = 0;
+  int FKaisaiOrder = 0;
+  TThreadSlot FIPatThread;
+  TThreadSlot FIPatDirectThread;
+  bool FAutoExiting = false;
+  TWindowInfo WindowInfo;
+  TAppForms Forms;
+  TIPatStatusView* StatusView = nullptr;  // the status window, once it shows sessions
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  bool FormCloseQuery();
+  void FormDestroy();
+  void LoadWindowInfo();
+  void ApplyWindowInfo();
+  void ReadWindowPlacement();
+  void SaveWindowInfo();
+  void OnThreadEnd(std::thread::id id);
+  void pnlRecvDblClick();
+  void actManualExecute();
+  void actShowAboutExecute();
+
+  void CreateActions();
+  void CreateMenus();
+  void CreateControls();
+  void CreateToolBar();
+  QAction* NewAction(const char* name, const char* caption, const char* hint, int image = -1);
+  // Runs `fn` on the main thread and waits for it.
+  void RunOnMainThread(const std::function<void()>& fn);
+
+  std::string configDir_;
+  TLogLines log_;
+};
+
+}  // namespace vorpa

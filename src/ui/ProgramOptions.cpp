@@ -1,0 +1,74 @@
+#include "ui/ProgramOptions.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "VorpaVersion.h"
+
+namespace vorpa {
+namespace {
+
+struct TOption {
+  const char* Name;
+  const char* Value;  // name of the value in the help, nullptr for a flag
+  const char* Help;
+  void (*Apply)(TProgramOptions* opts, const char* value);
+};
+
+const TOption kOptions[] = {
+    {"--config-dir", "DIR", "directory of Vorpa.Ini and VorpaRemark.txt",
+     [](TProgramOptions* o, const char* v) { o->ConfigDir = v; }},
+    {"--help", nullptr, "print this help and exit",
+     [](TProgramOptions* o, const char*) { o->Help = true; }},
+    {"--version", nullptr, "print the version and exit",
+     [](TProgramOptions* o, const char*) { o->Version = true; }},
+};
+
+const TOption* FindOption(const char* name) {
+  for (const TOption& o : kOptions) {
+    if (std::strcmp(o.Name, name) == 0) return &o;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool ParseProgramOptions(int argc, char** argv, TProgramOptions* opts) {
+  opts->QtArgs.assign(argv, argv + (argc > 0 ? 1 : 0));
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--", 2) != 0) {
+      opts->QtArgs.push_back(argv[i]);
+      continue;
+    }
+    const TOption* o = FindOption(argv[i]);
+    if (!o) {
+      std::fprintf(stderr, "vorpa: unknown option: %s (see vorpa --help)\n", argv[i]);
+      return false;
+    }
+    const char* value = nullptr;
+    if (o->Value) {
+      if (i + 1 >= argc) {
+        std::fprintf(stderr, "vorpa: %s needs a value\n", o->Name);
+        return false;
+      }
+      value = argv[++i];
+    }
+    o->Apply(opts, value);
+  }
+  return true;
+}
+
+std::string ProgramHelp() {
+  std::string text = "usage: vorpa [OPTIONS]\n\nOptions:\n";
+  for (const TOption& o : kOptions) {
+    std::string left = std::string(o.Name) + (o.Value ? std::string(" ") + o.Value : "");
+    char line[256];
+    std::snprintf(line, sizeof line, "  %-18s %s\n", left.c_str(), o.Help);
+    text += line;
+  }
+  return text;
+}
+
+std::string ProgramVersion() { return std::string("vorpa ") + VORPA_VERSION + "\n"; }
+
+}  // namespace vorpa

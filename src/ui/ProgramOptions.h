@@ -1,0 +1,25 @@
+#pragma once
+// The command line of vorpa. Every option is one row of the table in
+// ProgramOptions.cpp; arguments that do not begin with "--" are left to Qt
+// (such as "-platform offscreen").
+#include <string>
+#include <vector>
+
+namespace vorpa {
+
+struct TProgramOptions {
+  std::string ConfigDir;  // --config-dir; empty: the default directory
+  bool Help = false;
+  bool Version = false;
+  std::vector<char*> QtArgs;  // argv[0] and the arguments left to Qt
+};
+
+// Parses argv into *opts; false (with a message on stderr) on an unknown
+// option or a missing value.
+bool ParseProgramOptions(int argc, char** argv, TProgramOptions* opts);
+// The --help text.
+std::string ProgramHelp();
+// The --version text: "vorpa " and the project version.
+std::string ProgramVersion();
+
+}  // namespace vorpa

@@ -1,0 +1,266 @@
+// The main window as a frame: menus, actions, tool bar and controls.
+#include "ui/MainFrm.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "core/Remark.h"
+#include "core/Setting.h"
+#include "ipat/IPatDebugForm.h"
+#include "support/GuiHelpers.h"
+#include "support/TempDir.h"
+#include "ui/AboutBox.h"
+
+namespace vorpa {
+namespace {
+
+using test::U;
+
+class MainFrmTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    form_ = std::make_unique<TMainForm>(dir_.Path());
+    forms_ = CreateAppForms(form_.get());
+  }
+  test::TempDir dir_;
+  std::unique_ptr<TMainForm> form_;
+  TAppForms forms_;
+};
+
+// Menu texts in order, "-" for a separator.
+QStringList Items(QMenu* menu) {
+  QStringList items;
+  for (QAction* a : menu->actions()) items << (a->isSeparator() ? QString("-") : a->text());
+  return items;
+}
+
+TEST_F(MainFrmTest, CaptionFontsAndDesignSize) {
+  EXPECT_EQ(form_->windowTitle(), "Vorpa");
+  EXPECT_EQ(form_->size(), QSize(995, 709));
+  EXPECT_EQ(form_->font().family(), "IPAPGothic");
+  EXPECT_EQ(form_->font().pixelSize(), 12);
+  for (QTableWidget* g : {form_->sgRace, form_->sgOddsTime, form_->sgSyutuba}) {
+    EXPECT_EQ(g->font().family(), "IPAGothic");
+    EXPECT_EQ(g->font().pixelSize(), 12);
+    g->setRowCount(2);
+    EXPECT_EQ(g->rowHeight(1), 14);
+  }
+}
+
+TEST_F(MainFrmTest, MenusInOrder) {
+  QMenuBar* mm = form_->menuBar();
+  EXPECT_EQ(mm->objectName(), "mmOddsForm");
+  QStringList titles;
+  for (QAction* a : mm->actions()) titles << a->text();
+  EXPECT_EQ(titles, (QStringList{U("ファイル(&F)"), U("取得(&G)"), U("出力(O)"), U("表示(&V)"),
+                                 U("設定(&S)"), U("ヘルプ(&H)")}));
+  const std::vector<QStringList> items = {
+      {U("開催日選択...(&K)"), "-", U("終了(&X)")},
+      {U("IPATデータ取得(&J)"), U("IPAT指定データ取得...(&T)"), "-", U("最新状態更新(&R)"),
+       U("取得状況...(&Q)"), "-", U("時刻データ削除(&D)")},
+      {U("PAT風データ出力...(&P)")},
+      {U("開催地順(&A)"), U("開催時刻順(&K)"), "-", U("馬番順(&N)"), U("単勝オッズ順(&T)"),
+       U("複勝オッズ順(&F)"), U("馬連オッズ順(&U)")},
+      {U("初期設定,,,(&I)")},
+      {U("Vorpaヘルプ(&M)"), "-", U("バージョン情報...(&A)")},
+  };
+  ASSERT_EQ(mm->actions().size(), 6);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(Items(mm->actions()[i]->menu()), items[i]) << i;
+  EXPECT_EQ(Items(form_->PopupMenu1), QStringList{U("コピー(&Y)")});
+}
+
+TEST_F(MainFrmTest, ActionsCaptionsHintsAndShortcuts) {
+  struct Expected {
+    QAction* Action;
+    const char* Name;
+    const char* Caption;
+    const char* Hint;  // "" for none
+  };
+  TMainForm& f = *form_;
+  const Expected all[] = {
+      {f.actEnd, "actEnd", "終了(&X)", "終了 | プログラムを終了します。"},
+      {f.actSelDate, "actSelDate", "開催日選択...(&K)", "開催日選択 | 開催日を選択します。"},
+      {f.actOutPatData, "actOutPatData", "PAT風データ出力...(&P)",
+       "PAT風データ出力 | JRA風データを出力します。"},
+      {f.actIPat, "actIPat", "IPATデータ取得...(&J)", "IPATデータ取得 | IPATデータを取得します.。"},
+      {f.actIPatDirect, "actIPatDirect", "IPAT指定データ取得...(&T)",
+       "IPAT指定データ取得 | IPATの指定のレースデータを取得します.。"},
+      {f.actMojipanel, "actMojipanel", "文字放送データ取得...(&M)",
+       "文字放送データ取得 | 文字放送データ取得パネルを表示します。"},
+      {f.actRefresh, "actRefresh", "最新状態更新(&R)", "最新状態更新 | 取得データで最新状態に更新します。"},
+      {f.actDelTimedata, "actDelTimedata", "時刻データ削除(&D)",
+       "オッズ時刻データ削除 | 指定した時刻のオッズデータを削除します。"},
+      {f.actSortKaisaiTime, "actSortKaisaiTime", "開催時刻順(&K)", "開催時刻順 | 開催時刻順で表示します。"},
+      {f.actSortKaisaiKaisai, "actSortKaisaiKaisai", "開催地順(&A)", "開催地順 | 開催地順で表示します。"},
+      {f.actSortTanOdds, "actSortTanOdds", "単勝オッズ順(&T)", "単勝オッズ順 | 単勝オッズ順に並び替えます。"},
+      {f.actSortFukuOdds, "actSortFukuOdds", "複勝オッズ順(&F)", "複勝オッズ順 | 複勝オッズ順に並び替えます。"},
+      {f.actSortRenOdds, "actSortRenOdds", "馬連オッズ順(&U)", "馬連オッズ順 | 馬連オッズ順に並び替えます。"},
+      {f.actSortNo, "actSortNo", "馬番順(&N)", "馬番順 | 馬番順に並び替えます。"},
+      {f.actSetting, "actSetting", "初期設定,,,(&I)", "初期設定 | 初期設定ウィンドウを表示します。"},
+      {f.actManual, "actManual", "Vorpaヘルプ(&M)", ""},
+      {f.actShowAbout, "actShowAbout", "バージョン情報...(&A)", "バージョン情報 | バージョン情報を表示します。"},
+      {f.actCopy, "actCopy", "コピー(&Y)", ""},
+  };
+  for (const Expected& e : all) {
+    SCOPED_TRACE(e.Name);
+    EXPECT_EQ(e.Action->objectName(), e.Name);
+    EXPECT_EQ(e.Action->text(), U(e.Caption));
+    if (*e.Hint) {
+      EXPECT_EQ(e.Action->toolTip() + " | " + e.Action->statusTip(), U(e.Hint));
+    } else {
+      EXPECT_TRUE(e.Action->statusTip().isEmpty());
+    }
+    if (e.Action == f.actCopy) {
+      EXPECT_EQ(e.Action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    } else {
+      EXPECT_TRUE(e.Action->shortcut().isEmpty());
+    }
+  }
+}
+
+TEST_F(MainFrmTest, MenuEntryWithItsOwnTextDrivesTheAction) {
+  QMenu* get = form_->menuBar()->actions()[1]->menu();
+  QAction* entry = get->actions()[0];
+  EXPECT_TRUE(entry->isCheckable());
+  EXPECT_FALSE(form_->actIPat->isChecked());
+  entry->trigger();
+  EXPECT_TRUE(form_->actIPat->isChecked());
+  EXPECT_TRUE(entry->isChecked());
+  form_->actIPat->setChecked(false);
+  EXPECT_FALSE(entry->isChecked());
+  form_->actIPat->setEnabled(false);
+  EXPECT_FALSE(entry->isEnabled());
+}
+
+TEST_F(MainFrmTest, ToolBarButtonsInOrderWithPictures) {
+  QToolBar* tb = form_->ToolBar1;
+  EXPECT_EQ(tb->parentWidget(), form_->Panel1);
+  EXPECT_EQ(tb->geometry(), QRect(0, 0, 331, 34));
+  EXPECT_EQ(tb->iconSize(), QSize(24, 24));
+  QStringList order;
+  for (QAction* a : tb->actions()) {
+    if (a->isSeparator()) {
+      order << "-";
+      continue;
+    }
+    auto* b = qobject_cast<QToolButton*>(tb->widgetForAction(a));
+    ASSERT_NE(b, nullptr);
+    order << b->objectName() + ":" + a->objectName();
+    EXPECT_EQ(b->size(), QSize(32, 30));
+    EXPECT_TRUE(b->autoRaise());
+    EXPECT_FALSE(a->icon().pixmap(24, 24).isNull());
+    EXPECT_FALSE(b->toolTip().isEmpty());
+  }
+  EXPECT_EQ(order, (QStringList{"tbSelDate:actSelDate", "-", "tbMojiPanel:actIPat",
+                                "tbRefresh:actIPatDirect", "-", "tbOutJRA:actOutPatData", "-",
+                                "tbSortNo:actSortNo", "tbSortTanOdds:actSortTanOdds",
+                                "tbSortFukuOdds:actSortFukuOdds", "tbSortRenOdds:actSortRenOdds", "-",
+                                "tbDelTimeData:actDelTimedata", "-"}));
+  // Nine pictures, no two alike.
+  std::vector<QImage> images;
+  for (QAction* a : tb->actions()) {
+    if (!a->isSeparator()) images.push_back(a->icon().pixmap(24, 24).toImage());
+  }
+  ASSERT_EQ(images.size(), 9u);
+  for (size_t i = 0; i < images.size(); ++i)
+    for (size_t j = i + 1; j < images.size(); ++j) EXPECT_NE(images[i], images[j]) << i << " " << j;
+}
+
+TEST_F(MainFrmTest, ControlsAtTheirPositions) {
+  TMainForm& f = *form_;
+  EXPECT_EQ(f.Panel1->geometry().topLeft(), QPoint(0, 0));
+  EXPECT_EQ(f.Panel1->height(), 34);
+  EXPECT_EQ(f.lblRaceInfo->pos(), QPoint(336, 4));
+  EXPECT_EQ(f.lblRaceInfo2->pos(), QPoint(336, 18));
+  EXPECT_EQ(f.sgRace->geometry(), QRect(3, 36, 168, 559));
+  EXPECT_EQ(f.sgOddsTime->geometry(), QRect(175, 36, 56, 559));
+  EXPECT_EQ(f.sgSyutuba->geometry(), QRect(236, 36, 741, 289));
+  EXPECT_EQ(f.PageControl1->geometry(), QRect(236, 330, 745, 327));
+  EXPECT_EQ(f.lstLog->geometry(), QRect(3, 601, 205, 55));
+  EXPECT_EQ(f.pnlRecv->geometry(), QRect(214, 601, 14, 14));
+  EXPECT_EQ(f.pnlRecv->lineWidth(), 2);
+  EXPECT_EQ(f.pnlRecv->frameShadow(), QFrame::Sunken);
+  QStringList tabs;
+  for (int i = 0; i < f.PageControl1->count(); ++i) tabs << f.PageControl1->tabText(i);
+  EXPECT_EQ(tabs, (QStringList{U("枠連"), U("馬連"), U("馬単"), U("ワイド"), U("グラフ"), U("グラフ2"),
+                               U("結果"), U("(簡易計算)")}));
+  EXPECT_EQ(f.PageControl1->currentIndex(), 0);
+  EXPECT_EQ(f.lstLog->count(), 4);
+  EXPECT_EQ(f.lstLog->palette().color(QPalette::Base), f.lstLog->palette().color(QPalette::Button));
+}
+
+TEST_F(MainFrmTest, StartStateAndTimerFromTheSettings) {
+  EXPECT_EQ(form_->FDate, 0);
+  EXPECT_FALSE(form_->FRaceLoaded);
+  EXPECT_EQ(form_->FOddsIndex, -1);
+  EXPECT_EQ(form_->tmIPAT->interval(), 3 * 60000);
+  EXPECT_FALSE(form_->FIPatThread.IsSet());
+  EXPECT_FALSE(form_->FIPatDirectThread.IsSet());
+}
+
+TEST(MainFrmSettings, SettingsAndRemarksAreReadFromTheConfigDirectory) {
+  test::TempDir dir;
+  test::WriteFileBytes(dir.File("Vorpa.Ini"),
+                       "[vorpa]\r\nIPatChkCycle=7\r\nDispUmaOrder=2\r\nDispKaisaiOrder=1\r\n");
+  test::WriteFileBytes(dir.File("VorpaRemark.txt"), "ABC,FF0000,00FF00\r\n");
+  TMainForm form(dir.Path());
+  EXPECT_EQ(form.tmIPAT->interval(), 7 * 60000);
+  EXPECT_EQ(form.FUmaOrder, 2);
+  EXPECT_EQ(form.FKaisaiOrder, 1);
+  EXPECT_EQ(Setting.IPatChkCycle, 7);
+  ASSERT_NE(Remarks.Find("ABCD"), nullptr);
+  EXPECT_EQ(Remarks.Find("ABCD")->TextColor, 0xFF0000u);
+  Setting = TSetting();
+  Remarks.Items.clear();
+}
+
+TEST_F(MainFrmTest, TheWindowsAreCreatedInOrderWithTheirCaptions) {
+  const QObjectList& kids = form_->children();
+  QStringList order;
+  for (QObject* o : kids) {
+    if (auto* w = qobject_cast<QDialog*>(o)) {
+      order << w->objectName() + ":" + w->windowTitle();
+    }
+  }
+  EXPECT_EQ(order, (QStringList{U("IPatDebugForm:IPATデータ取得デバッグ用"), U("SelDateForm:開催日選択"),
+                                U("IPatDirectForm:IPAT指定データ取得"), U("AboutBox:バージョン情報"),
+                                U("PatOutForm:PAT風データ出力"), U("IPatForm:IPATデータ取得状況"),
+                                U("SettingForm:初期設定")}));
+}
+
+TEST_F(MainFrmTest, AboutBoxIsShownModally) {
+  bool seen = false;
+  test::WhenModal([&](QWidget* modal) {
+    seen = modal == static_cast<QWidget*>(forms_.About);
+    modal->close();
+  });
+  form_->actShowAbout->trigger();
+  EXPECT_TRUE(seen);
+}
+
+TEST_F(MainFrmTest, DoubleClickOnTheLampShowsTheDebugWindow) {
+  form_->show();
+  QWidget* debug = forms_.IPatDebug;
+  EXPECT_FALSE(debug->isVisible());
+  QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(form_->pnlRecv, &click);
+  EXPECT_TRUE(debug->isVisible());
+  EXPECT_FALSE(debug->isModal());
+}
+
+}  // namespace
+}  // namespace vorpa

@@ -1,0 +1,22 @@
+#pragma once
+// Helpers of the GUI tests: text conversion and answering modal dialogs.
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <ostream>
+
+// Readable Qt texts in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace vorpa::test {
+
+inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Once the next modal dialog is up, runs `answer` on it (from the dialog's
+// own event loop).
+void WhenModal(std::function<void(QWidget*)> answer);
+// Processes events until `done` holds or about five seconds have passed.
+bool ProcessEventsUntil(const std::function<bool()>& done);
+
+}  // namespace vorpa::test

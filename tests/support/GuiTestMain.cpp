@@ -1,0 +1,14 @@
+// Entry of the GUI tests: one QApplication (offscreen unless a platform is
+// chosen), then every test.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Vorpa");
+  return RUN_ALL_TESTS();
+}
