@@ -183,6 +183,11 @@ TEST_F(MainFrmTest, ControlsAtTheirPositions) {
   TMainForm& f = *form_;
   EXPECT_EQ(f.Panel1->geometry().topLeft(), QPoint(0, 0));
   EXPECT_EQ(f.Panel1->height(), 34);
+  f.show();
+  EXPECT_EQ(f.Panel1->width(), f.centralWidget()->width());
+  f.resize(1200, 800);
+  QApplication::processEvents();
+  EXPECT_EQ(f.Panel1->width(), 1200) << "Panel1 is aligned to the top";
   EXPECT_EQ(f.lblRaceInfo->pos(), QPoint(336, 4));
   EXPECT_EQ(f.lblRaceInfo2->pos(), QPoint(336, 18));
   EXPECT_EQ(f.sgRace->geometry(), QRect(3, 36, 168, 559));

@@ -115,7 +115,9 @@ TEST_F(MainFrmPlacement, AMinimisedWindowComesBackMinimised) {
   EXPECT_EQ(Key("WinState"), 1);
   EXPECT_EQ(Key("WinWidth"), 700);
   TMainForm again(dir_.Path());
-  EXPECT_TRUE(again.windowState() & Qt::WindowMinimized);
+  again.show();
+  EXPECT_TRUE(again.isMinimized());
+  EXPECT_EQ(again.normalGeometry().size(), QSize(700, 500));
 }
 
 TEST_F(MainFrmPlacement, AMaximisedWindowKeepsItsNormalRectangle) {
@@ -129,7 +131,9 @@ TEST_F(MainFrmPlacement, AMaximisedWindowKeepsItsNormalRectangle) {
   EXPECT_EQ(Key("WinWidth"), 700);
   EXPECT_EQ(Key("WinHeight"), 500);
   TMainForm again(dir_.Path());
-  EXPECT_TRUE(again.windowState() & Qt::WindowMaximized);
+  again.show();
+  EXPECT_TRUE(again.isMaximized());
+  EXPECT_EQ(again.normalGeometry(), QRect(30, 40, 700, 500));
 }
 
 TEST_F(MainFrmPlacement, AZeroInThePlacementIsIgnored) {
