@@ -1,0 +1,101 @@
+#include "core/RaceIO/RaceFields.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace vorpa::raceio {
+
+namespace {
+template <size_t N, size_t M>
+int* Flat(std::array<std::array<int, M>, N>& a) {
+  static_assert(sizeof(a) == N * M * sizeof(int), "pairs are laid out flat");
+  return a[0].data();
+}
+}  // namespace
+
+PayoutLine PayoutLineOf(TRaceResult& r, int line) {
+  switch (line) {
+    case 1: return {r.WinHorse.data(), 2};
+    case 2: return {r.WinPay.data(), 2};
+    case 3: return {r.PlaceHorse.data(), 4};
+    case 4: return {r.PlacePay.data(), 4};
+    case 5: return {Flat(r.BracketPair), 4};
+    case 6: return {r.BracketPay.data(), 2};
+    case 7: return {Flat(r.QuinellaPair), 4};
+    case 8: return {r.QuinellaPay.data(), 2};
+    case 9: return {Flat(r.ExactaPair), 4};
+    case 10: return {r.ExactaPay.data(), 2};
+    case 11: return {Flat(r.WidePair), 10};
+    case 12: return {r.WidePay.data(), 5};
+    case 13: return {Flat(r.TrioSet), 6};
+    case 14: return {r.TrioPay.data(), 2};
+    case 15: return {Flat(r.TrifectaSet), 6};
+    case 16: return {r.TrifectaPay.data(), 2};
+    default: return {};
+  }
+}
+
+void AppendGeneral(std::string& out, double v) {
+  char buf[32];
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
+  out.append(buf, res.ptr);
+}
+
+std::string_view Columns(std::string_view line, size_t from, size_t len) {
+  if (from == 0 || from > line.size()) return {};
+  return line.substr(from - 1, len);
+}
+
+std::string_view TrimControls(std::string_view text) {
+  auto blank = [](unsigned char c) { return c <= ' ' || c == 0x7F; };
+  size_t b = 0, e = text.size();
+  while (b < e && blank(text[b])) ++b;
+  while (e > b && blank(text[e - 1])) --e;
+  return text.substr(b, e - b);
+}
+
+namespace {
+std::string_view TrimBlanks(std::string_view t) {
+  size_t b = 0, e = t.size();
+  while (b < e && t[b] == ' ') ++b;
+  while (e > b && t[e - 1] == ' ') --e;
+  return t.substr(b, e - b);
+}
+}  // namespace
+
+int IntOf(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  int v = 0;
+  auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+  return res.ec == std::errc() && res.ptr == text.data() + text.size() ? v : 0;
+}
+
+double DoubleOf(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  double v = 0;
+  auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (res.ec != std::errc() || res.ptr != text.data() + text.size() || !std::isfinite(v)) return 0;
+  return v;
+}
+
+}  // namespace vorpa::raceio
+
+namespace vorpa::raceio {
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.push_back(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+}  // namespace vorpa::raceio
