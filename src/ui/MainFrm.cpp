@@ -249,6 +249,9 @@ void TMainForm::CreateToolBar() {
   ToolBar1->setIconSize(QSize(24, 24));
   ToolBar1->setMovable(false);
   ToolBar1->setFloatable(false);
+  // Nine 32-pixel buttons and five narrow separators fill the 331 pixels.
+  ToolBar1->setStyleSheet(
+      "QToolBar { spacing: 0px; padding: 0px; border: 0px; } QToolBar::separator { width: 6px; }");
   auto button = [this](const char* name, QAction* action) {
     ToolBar1->addAction(action);
     QWidget* b = ToolBar1->widgetForAction(action);

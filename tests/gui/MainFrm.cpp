@@ -146,6 +146,8 @@ TEST_F(MainFrmTest, MenuEntryWithItsOwnTextDrivesTheAction) {
 }
 
 TEST_F(MainFrmTest, ToolBarButtonsInOrderWithPictures) {
+  form_->show();
+  QApplication::processEvents();
   QToolBar* tb = form_->ToolBar1;
   EXPECT_EQ(tb->parentWidget(), form_->Panel1);
   EXPECT_EQ(tb->geometry(), QRect(0, 0, 331, 34));
@@ -163,6 +165,8 @@ TEST_F(MainFrmTest, ToolBarButtonsInOrderWithPictures) {
     EXPECT_TRUE(b->autoRaise());
     EXPECT_FALSE(a->icon().pixmap(24, 24).isNull());
     EXPECT_FALSE(b->toolTip().isEmpty());
+    EXPECT_TRUE(b->isVisible()) << "not pushed into the overflow menu";
+    EXPECT_LE(b->geometry().right(), tb->width());
   }
   EXPECT_EQ(order, (QStringList{"tbSelDate:actSelDate", "-", "tbMojiPanel:actIPat",
                                 "tbRefresh:actIPatDirect", "-", "tbOutJRA:actOutPatData", "-",
