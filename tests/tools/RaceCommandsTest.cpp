@@ -1,0 +1,144 @@
+// vorpa-tool show, upgrade and export on real race files, run as a program;
+// the JSON is checked by Python's own JSON reader.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/Cp932.h"
+#include "core/DayCount.h"
+#include "core/RaceIO/RaceIO.h"
+#include "support/RaceFactory.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
+
+namespace vorpa {
+namespace {
+
+using test::RunProgram;
+
+// Runs a Python expression over the JSON `doc` (bound to d) and returns what it prints.
+std::string PyJson(const std::string& doc, const std::string& expr) {
+  auto r = RunProgram("/usr/bin/python3",
+                      {"-c", "import json,sys; d=json.load(sys.stdin); print(" + expr + ")"}, doc);
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  return r.Out;
+}
+
+class RaceCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::RaceRecipe r;
+    r.Readings = 3;
+    r.Scratched = 4;
+    race = test::MakeRace(r);
+    ASSERT_TRUE(StoreRace(dir.Path(), race));
+    file = RaceFilePath(dir.Path(), race.Header.VenueName, 11, race.Header.RaceDate);
+  }
+  test::TempDir dir;
+  TRace race;
+  std::string file;
+};
+
+TEST_F(RaceCommands, ShowJsonHasTheDocumentedShape) {
+  auto r = RunProgram(VORPA_TOOL_PATH, {"show", file, "--json"});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(PyJson(r.Out, "sorted(d.keys())"),
+            "['Header', 'Result', 'Runners', 'Snapshots', 'Votes']\n");
+  EXPECT_EQ(PyJson(r.Out, "list(d['Header'].keys())"),
+            "['RaceDate', 'VenueName', 'RaceNo', 'StartTime', 'Kai', 'Nichi', 'RaceName', "
+            "'Condition1', 'Condition2', 'CourseText', 'Distance', 'RunnerCount', 'Weather', "
+            "'Going']\n");
+  EXPECT_EQ(PyJson(r.Out, "d['Header']['RaceDate'], d['Header']['VenueName'], d['Header']['StartTime']"),
+            "2026-12-06 東京 15:40:00\n");
+  EXPECT_EQ(PyJson(r.Out, "len(d['Runners']), list(d['Runners'][0].keys())"),
+            "18 ['HorseNo', 'FrameNo', 'HorseName', 'MarkText', 'Sex', 'Age', 'BodyWeight', "
+            "'WeightDiffKnown', 'WeightDiff', 'JockeyName', 'Burden', 'ApprenticeMark', "
+            "'TrainerName', 'Finish', 'Margin']\n");
+  EXPECT_EQ(PyJson(r.Out, "d['Runners'][3]['Finish'], d['Runners'][1]['HorseName']"),
+            "-1 " + Cp932ToUtf8(race.Runner(2).HorseName) + "\n");
+  EXPECT_EQ(PyJson(r.Out, "d['Votes'][0], len(d['Votes'])"),
+            std::to_string(race.Votes[0]) + " 9\n");
+  EXPECT_EQ(PyJson(r.Out, "d['Result']['WinHorse'], d['Result']['WidePair'][1], d['Result']['TrioSet'][0], d['Result']['RefundText']"),
+            "[1, 0] [1, 3] [1, 2, 3] \n");
+  EXPECT_EQ(PyJson(r.Out, "len(d['Snapshots']), len(d['Snapshots'][2]['Cells']), d['Snapshots'][2]['WideTime']"),
+            "3 1313 10:10:59\n");
+  // Cells as stored: times as day fractions, NoOdds as -1, odds exactly.
+  const OddsSnapshot& s = race.Snapshots[2];
+  EXPECT_EQ(PyJson(r.Out, "[abs(d['Snapshots'][2]['Cells'][0] - " +
+                              std::to_string(s.WinTime()) + ") < 1e-6, d['Snapshots'][2]['Cells'][4], "
+                              "d['Snapshots'][2]['Cells'][411] == " + std::to_string(s.Exacta(1, 2)) + "]"),
+            "[True, -1, True]\n");
+}
+
+TEST_F(RaceCommands, ShowTakesVenueRaceAndDateFromTheFileAndFolders) {
+  const std::string junk = dir.File("2025/0301/阪神05.MJO");
+  test::WriteFileBytes(junk, "not a race file\r\n");
+  auto r = RunProgram(VORPA_TOOL_PATH, {"show", junk, "--json"});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(PyJson(r.Out, "d['Header']['VenueName'], d['Header']['RaceNo'], d['Header']['RaceDate'], "
+                          "d['Header']['StartTime'], d['Runners'][0]['Sex'], d['Snapshots']"),
+            "阪神 5 2025-03-01 00:00:00 9 []\n");
+  r = RunProgram(VORPA_TOOL_PATH, {"show", "--date", "2024-02-03", junk, "--json"});
+  EXPECT_EQ(PyJson(r.Out, "d['Header']['RaceDate']"), "2024-02-03\n");
+
+  r = RunProgram(VORPA_TOOL_PATH, {"show", file});
+  ASSERT_EQ(r.Status, 0);
+  EXPECT_NE(r.Out.find(Cp932ToUtf8(race.Runner(1).HorseName)), std::string::npos);
+  EXPECT_NE(r.Out.find("readings: 3"), std::string::npos);
+  EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"show", dir.File("none.MJO")}).Status, 1);
+  EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"show"}).Status, 2);
+}
+
+TEST_F(RaceCommands, UpgradeReproducesA21FileAndConvertsA20File) {
+  auto r = RunProgram(VORPA_TOOL_PATH, {"upgrade", file});
+  ASSERT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Out, test::ReadFileBytes(file));
+
+  std::string old = test::ReadFileBytes(file);
+  old.replace(0, 12, "VORPADAT 2.0");
+  const std::string oldFile = dir.File("2026/1206/" + std::string("東京10.MJO"));
+  test::WriteFileBytes(oldFile, old);
+  r = RunProgram(VORPA_TOOL_PATH, {"upgrade", oldFile});
+  ASSERT_EQ(r.Status, 0);
+  EXPECT_EQ(r.Out.substr(0, 14), "VORPADAT 2.1\r\n");
+  EXPECT_NE(r.Out.find("\r\nT08 0\r\nT09 0\r\n"), std::string::npos);  // 2.0 has no T08, T09
+}
+
+TEST_F(RaceCommands, ExportWritesTidyRowsOfEveryReading) {
+  test::RaceRecipe second;
+  second.VenueUtf8 = "中山";
+  second.RaceNo = 2;
+  second.Runners = 5;
+  second.Readings = 1;
+  ASSERT_TRUE(StoreRace(dir.Path(), test::MakeRace(second)));
+  test::WriteFileBytes(dir.File("Vorpa.Ini"), "[vorpa]\r\nMojiPath=" + dir.Path() + "\r\n");
+
+  auto r = RunProgram(VORPA_TOOL_PATH, {"--config-dir", dir.Path(), "export", "--date", "2026-12-06"});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  const std::string header = "date,venue,race,reading,time,bet_type,combination,odds\n";
+  ASSERT_EQ(r.Out.substr(0, header.size()), header);
+  // 5 runners, all running: 5 x 3 win/place + 36 bracket + 10 x 3 pairs + 20 exacta.
+  const int small = 15 + 36 + 30 + 20;
+  // 18 runners, one scratched: 17 live horses, 136 pairs, 272 exacta.
+  const int big = 3 * (17 * 3 + 36 + 136 * 3 + 272);
+  EXPECT_EQ(std::count(r.Out.begin(), r.Out.end(), '\n'), 1 + small + big);
+  EXPECT_NE(r.Out.find("\n2026-12-06,中山,2,1,09:30:00,win,1,"), std::string::npos);
+  EXPECT_NE(r.Out.find("\n2026-12-06,東京,11,3,10:10:40,exacta,2>1,"), std::string::npos);
+  EXPECT_NE(r.Out.find(",10:10:59,wide_high,17_18,"), std::string::npos);
+  EXPECT_NE(r.Out.find(",東京,11,1,09:30:00,win,3,"), std::string::npos);
+  EXPECT_EQ(r.Out.find(",東京,11,1,09:30:00,win,4,"), std::string::npos);  // scratched: no odds
+
+  auto j = RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), "export", "--date", "2026-12-06",
+                                        "--format", "json"});
+  ASSERT_EQ(j.Status, 0);
+  EXPECT_EQ(PyJson(j.Out, "len(d), sorted(d[0].keys()), d[0]['venue'], d[0]['race']"),
+            std::to_string(small + big) +
+                " ['bet_type', 'combination', 'date', 'odds', 'race', 'reading', 'time', 'venue'] 中山 2\n");
+
+  EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), "export"}).Status, 2);
+  auto none = RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), "export", "--date", "2020-01-01"});
+  EXPECT_EQ(none.Out, header);
+}
+
+}  // namespace
+}  // namespace vorpa
