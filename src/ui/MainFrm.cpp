@@ -26,6 +26,7 @@
 #include "ipat/IPatDebugForm.h"
 #include "ui/AboutBox.h"
 #include "ui/ToolBarImages.h"
+#include "ui/ViewToQt.h"
 
 namespace vorpa {
 namespace {
@@ -34,10 +35,7 @@ constexpr int kDesignWidth = 995;
 constexpr int kDesignHeight = 709;
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-QString FromCp932(const std::string& text) { return QString::fromStdString(Cp932ToUtf8(text)); }
 
-// A platform colour (red in the low byte) as a Qt colour.
-QColor ColorOf(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 QFont PixelFont(const char* family) {
   QFont f(family);
@@ -285,6 +283,8 @@ void TMainForm::FormCreate() {
   FOddsIndex = -1;
   FUmaOrder = Setting.DispUmaOrder;
   FKaisaiOrder = Setting.DispKaisaiOrder;
+  SetUpRaceList();
+  SetUpRaceCard();
   PageControl1->setCurrentIndex(0);
 }
 
@@ -346,11 +346,9 @@ void TMainForm::AddLog(const std::string& line) {
 
 void TMainForm::SetRecvLamp(bool on) {
   QPalette pal = pnlRecv->palette();
-  pal.setColor(QPalette::Window, ColorOf(RecvLampColor(on)));
+  pal.setColor(QPalette::Window, ToQColor(RecvLampColor(on), pal));
   pnlRecv->setPalette(pal);
 }
-
-void TMainForm::OpenDate(double date) { FDate = date; }
 
 void TMainForm::RunOnMainThread(const std::function<void()>& fn) {
   if (QThread::currentThread() == thread()) {

@@ -6,10 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "core/Race.h"
 #include "ipat/IPatSink.h"
 #include "ipat/ThreadSlot.h"
 #include "ui/AppForms.h"
 #include "view/MainWindowView.h"
+#include "view/RaceCard.h"
 #include "view/WindowInfo.h"
 
 class QAction;
@@ -37,7 +39,15 @@ class TMainForm : public QMainWindow, public TIPatSink {
   // Appends a CP932 line to the log list, dropping its oldest line.
   void AddLog(const std::string& line);
   void SetRecvLamp(bool on);
+  // The race list and race card (MainFrmRaceList.cpp, MainFrmRaceCard.cpp).
   void OpenDate(double date);
+  void LoadRaceList();
+  void RefreshRaceList();
+  void LoadSelectedRace();
+  void ShowRace();
+  // Rebuilds every view from the selected reading.
+  void ShowOdds();
+  void ClearViews();
 
   // The acquisition thread's notifications, run on the main thread.
   void Log(const std::string& line) override;
@@ -93,6 +103,12 @@ class TMainForm : public QMainWindow, public TIPatSink {
   TWindowInfo WindowInfo;
   TAppForms Forms;
   TIPatStatusView* StatusView = nullptr;  // the status window, once it shows sessions
+  TRace FRace;  // the race shown in the views
+
+ signals:
+  // A click on a win or place cell of the card: the bet for the purchase
+  // calculator.
+  void CardBetClicked(const TCalcRow& bet);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -110,6 +126,22 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void pnlRecvDblClick();
   void actManualExecute();
   void actShowAboutExecute();
+
+  // Race list and race card.
+  void SetUpRaceList();
+  void SetUpRaceCard();
+  void SetKaisaiOrder(int order);
+  void UpdateKaisaiOrderActions();
+  void SetUmaOrder(int order);
+  void UpdateUmaOrderActions();
+  void FillCard(const TCardView& card);
+  TCardRow CardRowAt(int row) const;
+  void sgOddsTimeClick();
+  void sgSyutubaClick(int row, int col);
+  void UpdateCopyAction();
+  void actCopyExecute();
+  void actDelTimedataExecute();
+  void actSelDateExecute();
 
   void CreateActions();
   void CreateMenus();

@@ -1,6 +1,7 @@
 #include "ui/ProgramOptions.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "VorpaVersion.h"
@@ -18,6 +19,18 @@ struct TOption {
 const TOption kOptions[] = {
     {"--config-dir", "DIR", "directory of Vorpa.Ini and VorpaRemark.txt",
      [](TProgramOptions* o, const char* v) { o->ConfigDir = v; }},
+    {"--data-dir", "DIR", "data directory of the race files for this run",
+     [](TProgramOptions* o, const char* v) { o->DataDir = v; }},
+    {"--open-date", "YYYY-MM-DD", "open this meeting date",
+     [](TProgramOptions* o, const char* v) { o->OpenDate = v; }},
+    {"--select", "RACE", "select the race shown as RACE in the list (e.g. 東京11)",
+     [](TProgramOptions* o, const char* v) { o->Select = v; }},
+    {"--reading", "N", "select the N-th odds reading, oldest first",
+     [](TProgramOptions* o, const char* v) { o->Reading = std::atoi(v); }},
+    {"--tab", "NAME", "show the tab with this caption",
+     [](TProgramOptions* o, const char* v) { o->Tab = v; }},
+    {"--screenshot", "FILE", "render the main window to the PNG file FILE and exit",
+     [](TProgramOptions* o, const char* v) { o->Screenshot = v; }},
     {"--help", nullptr, "print this help and exit",
      [](TProgramOptions* o, const char*) { o->Help = true; }},
     {"--version", nullptr, "print the version and exit",
@@ -63,7 +76,7 @@ std::string ProgramHelp() {
   for (const TOption& o : kOptions) {
     std::string left = std::string(o.Name) + (o.Value ? std::string(" ") + o.Value : "");
     char line[256];
-    std::snprintf(line, sizeof line, "  %-18s %s\n", left.c_str(), o.Help);
+    std::snprintf(line, sizeof line, "  %-24s %s\n", left.c_str(), o.Help);
     text += line;
   }
   return text;

@@ -9,6 +9,13 @@ namespace vorpa {
 
 struct TProgramOptions {
   std::string ConfigDir;  // --config-dir; empty: the default directory
+  // What the window shows at start, and a picture of it (--screenshot).
+  std::string DataDir;     // --data-dir: the data directory for this run
+  std::string OpenDate;    // --open-date yyyy-mm-dd
+  std::string Select;      // --select: the race, as the list shows it (東京11)
+  int Reading = 0;         // --reading N: the N-th reading, oldest first
+  std::string Tab;         // --tab: the caption of the tab to show
+  std::string Screenshot;  // --screenshot FILE.png: render the window and exit
   bool Help = false;
   bool Version = false;
   std::vector<char*> QtArgs;  // argv[0] and the arguments left to Qt

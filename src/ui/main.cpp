@@ -6,6 +6,8 @@
 #include "ui/AppForms.h"
 #include "ui/MainFrm.h"
 #include "ui/ProgramOptions.h"
+#include "ui/ProgramIcon.h"
+#include "ui/ViewOptions.h"
 
 int main(int argc, char** argv) {
   vorpa::TProgramOptions opts;
@@ -18,9 +20,20 @@ int main(int argc, char** argv) {
   opts.QtArgs.push_back(nullptr);
   QApplication app(qtArgc, opts.QtArgs.data());
   QApplication::setApplicationName("Vorpa");
+  QApplication::setWindowIcon(vorpa::VorpaIcon());
 
   vorpa::TMainForm mainForm(vorpa::ConfigDir(opts.ConfigDir));
   vorpa::CreateAppForms(&mainForm);
+  std::string error;
+  if (!vorpa::ApplyViewOptions(mainForm, opts, &error)) {
+    std::fprintf(stderr, "vorpa: %s\n", error.c_str());
+    return 2;
+  }
   mainForm.show();
+  if (!opts.Screenshot.empty()) {
+    if (vorpa::SaveWidgetPicture(mainForm, opts.Screenshot)) return 0;
+    std::fprintf(stderr, "vorpa: cannot write %s\n", opts.Screenshot.c_str());
+    return 1;
+  }
   return app.exec();
 }

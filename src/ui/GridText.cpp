@@ -1,0 +1,58 @@
+#include "ui/GridText.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+
+#include "core/Cp932.h"
+#include "ui/GridTextDelegate.h"
+
+namespace vorpa {
+
+void SetUpGrid(QTableWidget* grid, const std::vector<std::string>& headers,
+               const std::vector<int>& widths) {
+  grid->setColumnCount(static_cast<int>(headers.size()));
+  QStringList labels;
+  for (const std::string& h : headers) labels << QString::fromStdString(Cp932ToUtf8(h));
+  grid->setHorizontalHeaderLabels(labels);
+  grid->horizontalHeader()->setMinimumSectionSize(1);
+  for (size_t c = 0; c < widths.size(); ++c) grid->setColumnWidth(static_cast<int>(c), widths[c]);
+  grid->horizontalHeader()->setFixedHeight(grid->verticalHeader()->defaultSectionSize() + 4);
+  grid->verticalHeader()->hide();
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setWordWrap(false);
+  grid->setItemDelegate(new TGridTextDelegate(grid));
+  SetBodyRows(grid, 1);
+}
+
+void SetBodyRows(QTableWidget* grid, int rows) {
+  QSignalBlocker block(grid);
+  if (rows < 1) rows = 1;
+  const int old = grid->rowCount();
+  grid->setRowCount(rows);
+  for (int r = old; r < rows; ++r)
+    for (int c = 0; c < grid->columnCount(); ++c) grid->setItem(r, c, new QTableWidgetItem);
+}
+
+void ClearBody(QTableWidget* grid) {
+  for (int r = 0; r < grid->rowCount(); ++r)
+    for (int c = 0; c < grid->columnCount(); ++c) SetCellText(grid, r + 1, c, "");
+}
+
+void SetCellText(QTableWidget* grid, int row, int col, const std::string& cp932) {
+  QTableWidgetItem* item = grid->item(row - 1, col);
+  if (!item) grid->setItem(row - 1, col, item = new QTableWidgetItem);
+  item->setText(QString::fromStdString(Cp932ToUtf8(cp932)));
+}
+
+std::string CellText(const QTableWidget* grid, int row, int col) {
+  const QTableWidgetItem* item = grid->item(row - 1, col);
+  return item ? Utf8ToCp932(item->text().toStdString()) : std::string();
+}
+
+void SetCurrentCellQuietly(QTableWidget* grid, int row, int col) {
+  QSignalBlocker block(grid);
+  grid->setCurrentCell(row - 1, col);
+}
+
+}  // namespace vorpa

@@ -1,0 +1,26 @@
+#pragma once
+// String-grid helpers for the views: the header row is the table's
+// horizontal header, so grid row r (from 1) is table row r-1. Cell texts
+// go in and out as CP932, the view layer's encoding.
+#include <QTableWidget>
+#include <string>
+#include <vector>
+
+namespace vorpa {
+
+// Columns with their headers (CP932) and widths; read-only cells drawn
+// by TGridTextDelegate.
+void SetUpGrid(QTableWidget* grid, const std::vector<std::string>& headers,
+               const std::vector<int>& widths);
+// Sets the number of body rows (at least one) with an item in every cell.
+void SetBodyRows(QTableWidget* grid, int rows);
+// Empties every body cell.
+void ClearBody(QTableWidget* grid);
+
+void SetCellText(QTableWidget* grid, int row, int col, const std::string& cp932);
+std::string CellText(const QTableWidget* grid, int row, int col);
+
+// Makes (row, col) current without running the grid's selection handlers.
+void SetCurrentCellQuietly(QTableWidget* grid, int row, int col);
+
+}  // namespace vorpa

@@ -1,0 +1,161 @@
+// The main window's race card: the race information labels, the reading
+// times, the card with its orders, clicks and copy, and the deletion of a
+// reading. ShowOdds is the refresh step the other views hang on.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMessageBox>
+
+#include "core/Cp932.h"
+#include "core/RaceIO/RaceIO.h"
+#include "core/Setting.h"
+#include "ui/CardCellDelegate.h"
+#include "ui/GridText.h"
+#include "ui/MainFrm.h"
+#include "ui/ViewToQt.h"
+#include "view/RaceCard.h"
+
+namespace vorpa {
+
+void TMainForm::SetUpRaceCard() {
+  SetUpGrid(sgOddsTime, {Utf8ToCp932("取得")}, {33});
+  sgOddsTime->setSelectionBehavior(QAbstractItemView::SelectRows);
+  sgOddsTime->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  connect(sgOddsTime, &QTableWidget::currentCellChanged, this,
+          [this](int row, int, int oldRow, int) {
+            if (row >= 0 && row != oldRow) sgOddsTimeClick();
+          });
+
+  const auto& headers = CardHeaders();
+  const auto& widths = CardColumnWidths();
+  SetUpGrid(sgSyutuba, {headers.begin(), headers.end()}, {widths.begin(), widths.end()});
+  SetBodyRows(sgSyutuba, kMaxRunners);
+  sgSyutuba->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sgSyutuba->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sgSyutuba->setItemDelegate(new TCardCellDelegate(sgSyutuba));
+  connect(sgSyutuba, &QTableWidget::cellClicked, this, &TMainForm::sgSyutubaClick);
+  connect(sgSyutuba, &QTableWidget::cellPressed, this, [this](int row, int col) {
+    // A right button press makes the cell under the pointer current, so
+    // that the pop-up menu's copy takes it.
+    if (QApplication::mouseButtons() & Qt::RightButton) sgSyutuba->setCurrentCell(row, col);
+  });
+  connect(sgSyutuba, &QTableWidget::currentCellChanged, this, &TMainForm::UpdateCopyAction);
+
+  connect(actSortNo, &QAction::triggered, this, [this] { SetUmaOrder(kOrderNo); });
+  connect(actSortTanOdds, &QAction::triggered, this, [this] { SetUmaOrder(kOrderWin); });
+  connect(actSortFukuOdds, &QAction::triggered, this, [this] { SetUmaOrder(kOrderPlace); });
+  connect(actSortRenOdds, &QAction::triggered, this, [this] { SetUmaOrder(kOrderRen); });
+  for (QAction* a : {actSortNo, actSortTanOdds, actSortFukuOdds, actSortRenOdds})
+    a->setCheckable(true);
+  connect(actCopy, &QAction::triggered, this, &TMainForm::actCopyExecute);
+  connect(actDelTimedata, &QAction::triggered, this, &TMainForm::actDelTimedataExecute);
+  UpdateUmaOrderActions();
+  UpdateCopyAction();
+}
+
+void TMainForm::ShowRace() {
+  FOddsIndex = -1;
+  lblRaceInfo->clear();
+  lblRaceInfo2->clear();
+  SetBodyRows(sgOddsTime, 1);
+  ClearBody(sgOddsTime);
+  ClearViews();
+  auto [info, info2] = RaceInfoTexts(FRace.Header);
+  lblRaceInfo->setText(FromCp932(info));
+  lblRaceInfo->adjustSize();
+  lblRaceInfo2->setText(FromCp932(info2));
+  lblRaceInfo2->adjustSize();
+  if (FRace.Snapshots.empty()) {
+    FillCard(BuildCard(FRace, kOrderNo, -1));
+    return;
+  }
+  std::vector<std::string> times = ReadingTimeTexts(FRace);
+  SetBodyRows(sgOddsTime, static_cast<int>(times.size()));
+  for (size_t i = 0; i < times.size(); ++i)
+    SetCellText(sgOddsTime, static_cast<int>(i) + 1, 0, times[i]);
+  FOddsIndex = static_cast<int>(times.size()) - 1;
+  SetCurrentCellQuietly(sgOddsTime, FOddsIndex + 1, 0);
+  sgOddsTime->scrollToItem(sgOddsTime->item(FOddsIndex, 0));
+  ShowOdds();
+}
+
+void TMainForm::sgOddsTimeClick() {
+  const int row = sgOddsTime->currentRow() + 1;
+  if (row < 1 || CellText(sgOddsTime, row, 0).empty()) return;
+  FOddsIndex = row - 1;
+  ShowOdds();
+}
+
+void TMainForm::ClearViews() {
+  ClearBody(sgSyutuba);
+  // The odds matrices, sorted lists and charts are emptied here as well.
+  UpdateCopyAction();
+}
+
+void TMainForm::ShowOdds() {
+  ClearViews();
+  if (!FRaceLoaded) return;
+  // The card, from the readings each bet type shows; without a reading in
+  // horse-number order without odds.
+  TCardView card = BuildCard(FRace, FUmaOrder, FOddsIndex);
+  FillCard(card);
+  // The odds matrices (the quinella and wide ones above 8 runners) and,
+  // when card.Choice.Latest is 0 or more, the charts follow from card.Choice.
+}
+
+void TMainForm::FillCard(const TCardView& card) {
+  for (size_t k = 0; k < card.Rows.size() && k < kMaxRunners; ++k)
+    for (int c = 0; c < kCardColumns; ++c)
+      SetCellText(sgSyutuba, static_cast<int>(k) + 1, c, card.Rows[k][c]);
+  sgSyutuba->viewport()->update();
+  UpdateCopyAction();
+}
+
+void TMainForm::SetUmaOrder(int order) {
+  FUmaOrder = order;
+  UpdateUmaOrderActions();
+  if (FOddsIndex >= 0) ShowOdds();
+}
+
+void TMainForm::UpdateUmaOrderActions() {
+  actSortNo->setChecked(FUmaOrder == kOrderNo);
+  actSortTanOdds->setChecked(FUmaOrder == kOrderWin);
+  actSortFukuOdds->setChecked(FUmaOrder == kOrderPlace);
+  actSortRenOdds->setChecked(FUmaOrder == kOrderRen);
+}
+
+TCardRow TMainForm::CardRowAt(int row) const {
+  TCardRow texts;
+  for (int c = 0; c < kCardColumns; ++c) texts[c] = CellText(sgSyutuba, row, c);
+  return texts;
+}
+
+void TMainForm::sgSyutubaClick(int row, int col) {
+  if (auto bet = CardClickBet(col, CardRowAt(row + 1))) emit CardBetClicked(*bet);
+}
+
+void TMainForm::UpdateCopyAction() {
+  const QTableWidgetItem* item = sgSyutuba->currentItem();
+  actCopy->setEnabled(item && !item->text().isEmpty());
+}
+
+void TMainForm::actCopyExecute() {
+  const QTableWidgetItem* item = sgSyutuba->currentItem();
+  if (item && !item->text().isEmpty()) QApplication::clipboard()->setText(item->text());
+}
+
+void TMainForm::actDelTimedataExecute() {
+  const int i = FOddsIndex;
+  if (i < 0) return;
+  const std::string question = DeleteReadingQuestion(CellText(sgOddsTime, i + 1, 0));
+  QMessageBox box(QMessageBox::Question, "Vorpa", FromCp932(question),
+                  QMessageBox::Yes | QMessageBox::No, this);
+  box.setObjectName("DeleteReadingQuestion");
+  if (box.exec() != QMessageBox::Yes) return;
+  if (!DeleteReading(FRace, i)) return;
+  if (!StoreRace(Setting.MojiPath, FRace))
+    QMessageBox::warning(this, "Vorpa", QString::fromUtf8("レースデータを保存できませんでした。"));
+  ShowRace();
+}
+
+}  // namespace vorpa

@@ -1,0 +1,117 @@
+// The main window's race list: opening a date, building and refreshing the
+// list, loading the selected race, the list orders and the date dialog.
+#include <QApplication>
+#include <QMessageBox>
+
+#include "core/Cp932.h"
+#include "core/RaceIO/RaceIO.h"
+#include "core/Setting.h"
+#include "ui/GridText.h"
+#include "ui/MainFrm.h"
+#include "ui/SelDateForm.h"
+#include "view/RaceList.h"
+
+namespace vorpa {
+
+namespace {
+
+// The hourglass cursor for the lifetime of the object.
+class TWaitCursor {
+ public:
+  TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+  TWaitCursor(const TWaitCursor&) = delete;
+  TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+}  // namespace
+
+void TMainForm::SetUpRaceList() {
+  SetUpGrid(sgRace, {Utf8ToCp932("レース"), Utf8ToCp932("発走"), Utf8ToCp932("決着")},
+            {40, 33, 88});
+  sgRace->setSelectionBehavior(QAbstractItemView::SelectRows);
+  connect(sgRace, &QTableWidget::currentCellChanged, this,
+          [this](int row, int, int oldRow, int) {
+            if (row >= 0 && row != oldRow) LoadSelectedRace();
+          });
+  connect(actSortKaisaiKaisai, &QAction::triggered, this, [this] { SetKaisaiOrder(kListByVenue); });
+  connect(actSortKaisaiTime, &QAction::triggered, this, [this] { SetKaisaiOrder(kListByTime); });
+  connect(actRefresh, &QAction::triggered, this, &TMainForm::RefreshRaceList);
+  connect(actSelDate, &QAction::triggered, this, &TMainForm::actSelDateExecute);
+  actSortKaisaiKaisai->setCheckable(true);
+  actSortKaisaiTime->setCheckable(true);
+  UpdateKaisaiOrderActions();
+}
+
+void TMainForm::OpenDate(double date) {
+  FDate = date;
+  FRaceLoaded = false;
+  FOddsIndex = -1;
+  LoadRaceList();
+  SetCurrentCellQuietly(sgRace, 1, 0);
+  LoadSelectedRace();
+}
+
+void TMainForm::LoadRaceList() {
+  TWaitCursor wait;
+  FRaceLoaded = false;
+  FOddsIndex = -1;
+  if (FDate == 0) return;
+  std::vector<std::string> lines;
+  if (!Setting.MojiPath.empty()) lines = BuildRaceList(Setting.MojiPath, FDate, FKaisaiOrder, FRace);
+  SetBodyRows(sgRace, static_cast<int>(lines.size()));
+  ClearBody(sgRace);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    TRaceListRow row = RaceListRow(lines[i]);
+    const int r = static_cast<int>(i) + 1;
+    SetCellText(sgRace, r, 0, row.Race);
+    SetCellText(sgRace, r, 1, row.Post);
+    SetCellText(sgRace, r, 2, row.Finish);
+  }
+}
+
+void TMainForm::RefreshRaceList() {
+  const std::string current = CellText(sgRace, sgRace->currentRow() + 1, 0);
+  LoadRaceList();
+  int select = 1;
+  for (int r = 1; r <= sgRace->rowCount(); ++r) {
+    if (CellText(sgRace, r, 0) == current) {
+      select = r;
+      break;
+    }
+  }
+  SetCurrentCellQuietly(sgRace, select, 0);
+  LoadSelectedRace();
+}
+
+void TMainForm::LoadSelectedRace() {
+  FRaceLoaded = false;
+  FOddsIndex = -1;
+  const std::string raceText = CellText(sgRace, sgRace->currentRow() + 1, 0);
+  if (raceText.empty()) return;
+  TListedRace listed = ListedRace(raceText);
+  LoadRace(Setting.MojiPath, listed.VenueName, listed.RaceNo, FRace, FDate);
+  FRaceLoaded = true;
+  ShowRace();
+}
+
+void TMainForm::SetKaisaiOrder(int order) {
+  FKaisaiOrder = order;
+  UpdateKaisaiOrderActions();
+  if (FDate != 0) OpenDate(FDate);
+}
+
+void TMainForm::UpdateKaisaiOrderActions() {
+  actSortKaisaiKaisai->setChecked(FKaisaiOrder == kListByVenue);
+  actSortKaisaiTime->setChecked(FKaisaiOrder == kListByTime);
+}
+
+void TMainForm::actSelDateExecute() {
+  if (Setting.MojiPath.empty()) {
+    QMessageBox::warning(this, "Vorpa", QString::fromUtf8("データフォルダが設定されていません。"));
+    return;
+  }
+  if (Forms.SelDate && Forms.SelDate->exec() == QDialog::Accepted) OpenDate(Forms.SelDate->Date());
+}
+
+}  // namespace vorpa

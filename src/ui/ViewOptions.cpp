@@ -1,0 +1,74 @@
+#include "ui/ViewOptions.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include "core/DayCount.h"
+#include "core/Setting.h"
+#include "ui/MainFrm.h"
+#include "ui/ProgramOptions.h"
+
+namespace vorpa {
+
+namespace {
+
+bool SelectRace(TMainForm& form, const std::string& race, std::string* error) {
+  const QString wanted = QString::fromStdString(race);
+  for (int r = 0; r < form.sgRace->rowCount(); ++r) {
+    const QTableWidgetItem* item = form.sgRace->item(r, 0);
+    if (item && item->text() == wanted) {
+      form.sgRace->setCurrentCell(r, 0);
+      return true;
+    }
+  }
+  *error = "no race " + race + " in the list of the date";
+  return false;
+}
+
+bool SelectReading(TMainForm& form, int reading, std::string* error) {
+  const QTableWidgetItem* item = form.sgOddsTime->item(reading - 1, 0);
+  if (reading < 1 || !item || item->text().isEmpty()) {
+    *error = "the race has no reading " + std::to_string(reading);
+    return false;
+  }
+  form.sgOddsTime->setCurrentCell(reading - 1, 0);
+  return true;
+}
+
+bool SelectTab(TMainForm& form, const std::string& tab, std::string* error) {
+  for (int i = 0; i < form.PageControl1->count(); ++i) {
+    if (form.PageControl1->tabText(i) == QString::fromStdString(tab)) {
+      form.PageControl1->setCurrentIndex(i);
+      return true;
+    }
+  }
+  *error = "no tab " + tab;
+  return false;
+}
+
+}  // namespace
+
+bool ApplyViewOptions(TMainForm& form, const TProgramOptions& opts, std::string* error) {
+  if (!opts.DataDir.empty()) Setting.MojiPath = opts.DataDir;
+  if (!opts.OpenDate.empty()) {
+    double date = 0;
+    if (!TryTextToDate(opts.OpenDate, &date)) {
+      *error = "not a date: " + opts.OpenDate;
+      return false;
+    }
+    form.OpenDate(date);
+  }
+  if (!opts.Select.empty() && !SelectRace(form, opts.Select, error)) return false;
+  if (opts.Reading != 0 && !SelectReading(form, opts.Reading, error)) return false;
+  if (!opts.Tab.empty() && !SelectTab(form, opts.Tab, error)) return false;
+  return true;
+}
+
+bool SaveWidgetPicture(QWidget& widget, const std::string& path) {
+  QApplication::processEvents();
+  return widget.grab().save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace vorpa

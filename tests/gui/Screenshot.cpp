@@ -1,0 +1,91 @@
+// vorpa --screenshot: a realistic day opened, a race and reading chosen and
+// the window rendered to a PNG, offscreen. With VORPA_README_SCREENSHOT set
+// the picture is also copied there (the README's picture is made this way).
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/Cp932.h"
+#include "core/DayCount.h"
+#include "core/RaceIO/RaceIO.h"
+#include "support/RaceFactory.h"
+#include "support/RunProgram.h"
+#include "support/TempDir.h"
+
+namespace vorpa {
+namespace {
+
+const double kDay = EncodeDate(2026, 12, 6);
+
+// The generator's meeting day, with post times spread over the afternoon
+// as on a real day: race r of the k-th venue at 10:00 + 30(r-1) + 10k min.
+void StoreDay(const std::string& dataDir) {
+  test::StoreMeetingDay(dataDir, kDay);
+  int k = 0;
+  for (const char* venue : {"東京", "中山", "阪神"}) {
+    for (int no = 1; no <= 12; ++no) {
+      TRace r;
+      LoadRace(dataDir, Utf8ToCp932(venue), no, r, kDay);
+      const int minute = 10 * 60 + 30 * (no - 1) + 10 * k;
+      r.Header.StartTime = EncodeTime(minute / 60, minute % 60, 0);
+      StoreRace(dataDir, r);
+    }
+    ++k;
+  }
+}
+
+int CountColor(const QImage& img, QColor c) {
+  int n = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == c;
+  return n;
+}
+
+class ScreenshotTest : public testing::Test {
+ protected:
+  test::ProgramResult Vorpa(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--config-dir", config_.Path(), "--data-dir", data_.Path()});
+    return test::RunProgram(VORPA_PROGRAM_PATH, args, "", {"QT_QPA_PLATFORM=offscreen"});
+  }
+  test::TempDir config_, data_, out_;
+};
+
+TEST_F(ScreenshotTest, RendersTheChosenRaceAndReading) {
+  StoreDay(data_.Path());
+  const std::string png = out_.File("day.png");
+  test::ProgramResult r = Vorpa({"--open-date", "2026-12-06", "--select", "東京11", "--reading",
+                                 "15", "--tab", "枠連", "--screenshot", png});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  QImage img(QString::fromStdString(png));
+  ASSERT_FALSE(img.isNull());
+  EXPECT_EQ(img.size(), QSize(995, 709));
+  // The card's frame cells: 18 runners fill all eight frame colours.
+  for (QColor frame : {QColor(0xFF, 0, 0), QColor(0, 0, 0xFF), QColor(0xFF, 0xFF, 0),
+                       QColor(0, 0x9A, 0), QColor(0xFF, 0x9A, 0), QColor(0xFF, 0x9A, 0xCE)})
+    EXPECT_GT(CountColor(img, frame), 200) << frame.name().toStdString();
+  // Striped rows.
+  EXPECT_GT(CountColor(img, QColor(0xF0, 0xF0, 0xF0)), 2000);
+  if (const char* keep = std::getenv("VORPA_README_SCREENSHOT"))
+    std::filesystem::copy_file(png, keep, std::filesystem::copy_options::overwrite_existing);
+}
+
+TEST_F(ScreenshotTest, UnknownRaceReadingOrTabFails) {
+  StoreDay(data_.Path());
+  const std::string png = out_.File("x.png");
+  test::ProgramResult r = Vorpa({"--open-date", "2026-12-06", "--select", "京都11", "--screenshot", png});
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_NE(r.Err.find("京都11"), std::string::npos);
+  r = Vorpa({"--open-date", "2026-12-06", "--reading", "16", "--screenshot", png});
+  EXPECT_EQ(r.Status, 2);
+  r = Vorpa({"--open-date", "2026-12-06", "--tab", "nothing", "--screenshot", png});
+  EXPECT_EQ(r.Status, 2);
+  r = Vorpa({"--open-date", "06/12/2026", "--screenshot", png});
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+}  // namespace
+}  // namespace vorpa
