@@ -8,8 +8,10 @@ function(vorpa_benches pattern)
     add_executable(bench_${stem} ${src})
     target_link_libraries(bench_${stem} PRIVATE ${ARGN} vorpa_core vorpa_ipat vorpa_patout vorpa_view benchmark::benchmark_main)
     target_include_directories(bench_${stem} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/bench)
-    target_compile_definitions(bench_${stem} PRIVATE VORPA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-      VORPA_IPATD_PATH="$<TARGET_FILE:vorpa-ipatd>")
+    target_compile_definitions(bench_${stem} PRIVATE VORPA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    if(TARGET vorpa-ipatd)
+      target_compile_definitions(bench_${stem} PRIVATE VORPA_IPATD_PATH="$<TARGET_FILE:vorpa-ipatd>")
+    endif()
   endforeach()
 endfunction()
 

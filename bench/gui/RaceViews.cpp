@@ -1,0 +1,96 @@
+// The main window's race list and race card, offscreen: building the list
+// of a date of 36 races with 15 readings each, and showing an 18-runner
+// race with 15 readings (ShowRace, which runs ShowOdds once).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTableWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "core/Setting.h"
+#include "support/RaceFactory.h"
+#include "ui/AppForms.h"
+#include "ui/MainFrm.h"
+
+namespace vorpa {
+namespace {
+
+const double kDay = EncodeDate(2026, 12, 6);
+
+// One offscreen application, one window and one data directory for all
+// benchmarks of the run.
+struct TBenchWindow {
+  TBenchWindow() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    app = std::make_unique<QApplication>(argc, argv);
+    char tmpl[] = "/tmp/vorpa-bench-XXXXXX";
+    dir = std::string(mkdtemp(tmpl)) + "/";
+    std::filesystem::create_directories(dir + "config");
+    form = std::make_unique<TMainForm>(dir + "config/");
+    CreateAppForms(form.get());
+    Setting.MojiPath = dir + "data/";
+    test::StoreMeetingDay(Setting.MojiPath, kDay, 15);
+  }
+  ~TBenchWindow() {
+    form.reset();
+    std::filesystem::remove_all(dir);
+  }
+  int argc = 1;
+  char arg0[8] = "bench";
+  char* argv[2] = {arg0, nullptr};
+  std::unique_ptr<QApplication> app;
+  std::string dir;
+  std::unique_ptr<TMainForm> form;
+};
+
+TBenchWindow& Window() {
+  static TBenchWindow w;
+  return w;
+}
+
+void BM_LoadRaceList(benchmark::State& state) {
+  TMainForm& f = *Window().form;
+  f.FDate = kDay;
+  for (auto _ : state) f.LoadRaceList();
+  state.SetLabel(std::to_string(f.sgRace->rowCount()) + " races");
+}
+BENCHMARK(BM_LoadRaceList)->Unit(benchmark::kMillisecond);
+
+void BM_ShowRace(benchmark::State& state) {
+  TMainForm& f = *Window().form;
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);  // 東京11
+  for (auto _ : state) f.ShowRace();
+  state.SetLabel(std::to_string(f.FRace.Header.RunnerCount) + " runners, " +
+                 std::to_string(f.FRace.Snapshots.size()) + " readings");
+}
+BENCHMARK(BM_ShowRace)->Unit(benchmark::kMillisecond);
+
+// The same with the window shown and painted at once afterwards.
+void BM_ShowRacePainted(benchmark::State& state) {
+  TMainForm& f = *Window().form;
+  f.show();
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    f.ShowRace();
+    f.repaint();
+  }
+  f.hide();
+}
+BENCHMARK(BM_ShowRacePainted)->Unit(benchmark::kMillisecond);
+
+// The whole selection of a race: its file loaded, then shown.
+void BM_LoadSelectedRace(benchmark::State& state) {
+  TMainForm& f = *Window().form;
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);
+  for (auto _ : state) f.LoadSelectedRace();
+}
+BENCHMARK(BM_LoadSelectedRace)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vorpa
