@@ -389,8 +389,8 @@ void TMainForm::ThreadEnd(std::thread::id id) {
 }
 
 void TMainForm::OnThreadEnd(std::thread::id id) {
-  FIPatThread.ClearIfEnded(id);
-  FIPatDirectThread.ClearIfEnded(id);
+  if (FIPatThread.ClearIfEnded(id)) RefreshRaceList();
+  if (FIPatDirectThread.ClearIfEnded(id)) RefreshRaceList();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

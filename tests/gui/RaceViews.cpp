@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <filesystem>
+#include <thread>
 #include <QPushButton>
 #include <QAction>
 #include <QApplication>
@@ -182,6 +183,36 @@ TEST_F(RaceViewsTest, TimeOrderPutsRacesWithoutPostTimeFirst) {
   EXPECT_EQ(Cell(f.sgRace, 1, 1), "00:00");
   EXPECT_EQ(f.sgRace->currentRow(), 0);
   EXPECT_EQ(f.FRace.Header.RaceNo, 5);
+}
+
+TEST_F(RaceViewsTest, AnEndedThreadRefreshesTheListKeepingTheRace) {
+  test::RaceRecipe r;
+  r.Readings = 2;
+  r.RaceNo = 2;
+  Store(r, 10, 30);
+  r.RaceNo = 3;
+  Store(r, 11, 0);
+  TMainForm& f = *form_;
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(1, 0);  // 東京03
+  // The acquisition stores race 1 and one more reading of race 3.
+  r.RaceNo = 1;
+  Store(r, 10, 0);
+  r.RaceNo = 3;
+  r.Readings = 3;
+  Store(r, 11, 0);
+  std::thread worker([] {});
+  const std::thread::id id = worker.get_id();
+  worker.join();
+  f.FIPatThread.Register(nullptr, id);
+  f.ThreadEnd(id);
+  ASSERT_TRUE(test::ProcessEventsUntil([&] { return f.sgRace->rowCount() == 3; }));
+  EXPECT_FALSE(f.FIPatThread.IsSet());
+  EXPECT_EQ(RaceColumn(), (QStringList{U("東京01"), U("東京02"), U("東京03")}));
+  EXPECT_EQ(f.sgRace->currentRow(), 2);
+  EXPECT_EQ(f.FRace.Header.RaceNo, 3);
+  EXPECT_EQ(f.sgOddsTime->rowCount(), 3);
+  EXPECT_EQ(f.FOddsIndex, 2);
 }
 
 TEST_F(RaceViewsTest, EmptyDateShowsOneEmptyRow) {

@@ -148,6 +148,52 @@ TEST(BuildCard, OrdersAndRowsFollowTheSelection) {
   EXPECT_EQ(empty.Rows[1][kColWin], "");
 }
 
+// A race of n runners with two readings; every horse has win odds 2.0
+// and pair odds `pair0` in the first reading and `pair1` in the second.
+TRace TwoReadings(int n, double pair0, double pair1) {
+  TRace r;
+  r.Header.RunnerCount = n;
+  for (int k = 0; k < 2; ++k) {
+    OddsSnapshot s = EmptySnapshot();
+    s.WinTime() = s.QuinellaTime() = s.ExactaTime() = s.WideTime() = EncodeTime(10, k, 0);
+    for (int i = 1; i <= n; ++i) {
+      s.Win(i) = 2.0 + k;
+      for (int j = i; j <= n; ++j) {
+        if (j <= 8) s.Bracket(i, j) = k ? pair1 : pair0;
+        if (j > i) s.Quinella(i, j) = k ? pair1 : pair0;
+      }
+    }
+    r.Snapshots.push_back(s);
+  }
+  for (int h = 1; h <= n; ++h) r.Runner(h).HorseNo = h;
+  return r;
+}
+
+TEST(BuildCard, EightRunnersTakeBracketOddsOfTheSelectedReadingWithoutStepBack) {
+  TRace r = TwoReadings(8, 10.0, NoOdds);
+  r.Snapshots[1].WinTime() = 0;  // the second round's win/place/bracket pages unread
+  TCardView card = BuildCard(r, kOrderNo, 1);
+  EXPECT_EQ(card.Choice.Win, 0);
+  EXPECT_EQ(card.Choice.Bracket, 1);
+  EXPECT_EQ(card.Rows[0][kColWin], "   2.0");  // win odds of the round before
+  EXPECT_EQ(card.Rows[0][kColRen], "   0.0");  // no bracket odds in the selected one
+  // With bracket odds in the selected reading: 8 equal horses give 8 x 0.8.
+  card = BuildCard(TwoReadings(8, NoOdds, 10.0), kOrderNo, 1);
+  EXPECT_EQ(card.Rows[7][kColRen], "   6.4");
+}
+
+TEST(BuildCard, UnreadQuinellaShowsTheRoundBefore) {
+  TRace r = TwoReadings(10, 10.0, 50.0);
+  EXPECT_EQ(BuildCard(r, kOrderNo, 1).Rows[0][kColRen], "   8.0");
+  r.Snapshots[1].QuinellaTime() = 0;
+  TCardView card = BuildCard(r, kOrderNo, 1);
+  EXPECT_EQ(card.Choice.Quinella, 0);
+  EXPECT_EQ(card.Rows[0][kColWin], "   3.0");
+  EXPECT_EQ(card.Rows[0][kColRen], "   8.0");  // equal horses: n x 0.8 from either round
+  r.Snapshots[0].Quinella(1, 2) = 5.0;  // the round before decides the values
+  EXPECT_NE(BuildCard(r, kOrderNo, 1).Rows[0][kColRen], "   8.0");
+}
+
 TEST(RaceInfoTexts, ItemsSkipEmptyAndZero) {
   TRace r = CardRace();
   TRaceHeader& h = r.Header;
