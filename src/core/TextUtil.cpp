@@ -3,6 +3,7 @@
 #include <unicode/translit.h>
 #include <unicode/unistr.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -40,9 +41,13 @@ bool ParseDecimal(std::string_view text, double* out) {
   size_t end = i;
   while (i < n && text[i] == ' ') ++i;
   if (i != n) return false;
-  std::string number(text.substr(start, end - start));
-  double v = std::strtod(number.c_str(), nullptr);
-  if (!std::isfinite(v)) return false;
+  // from_chars reads with a decimal point whatever the locale; it takes no
+  // leading "+".
+  const char* first = text.data() + start;
+  if (*first == '+') ++first;
+  double v = 0;
+  auto res = std::from_chars(first, text.data() + end, v);
+  if (res.ec != std::errc() || !std::isfinite(v)) return false;
   *out = v;
   return true;
 }

@@ -1,5 +1,6 @@
 // vorpa: the main program.
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 
 #include "core/AppDirs.h"
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
   int qtArgc = static_cast<int>(opts.QtArgs.size());
   opts.QtArgs.push_back(nullptr);
   QApplication app(qtArgc, opts.QtArgs.data());
+  // Qt takes the user's locale; numbers in files and fixed-width texts are
+  // always written and read with a decimal point.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName("Vorpa");
   QApplication::setWindowIcon(vorpa::VorpaIcon());
 
