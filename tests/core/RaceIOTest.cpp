@@ -2,10 +2,13 @@
 // loaders, stop rules, file names and the date listing, on real files.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 
 #include "core/Cp932.h"
 #include "core/DayCount.h"
+#include "core/RaceIO/RaceFields.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/TextUtil.h"
 #include "support/RaceFactory.h"
@@ -145,6 +148,27 @@ TEST(RaceFileWriter, ValuesPrintInShortestFormAndTimesAsSixDigits) {
   EXPECT_EQ(*LineWith(bare, "Z02"), "Z02");
   EXPECT_EQ(*LineWith(bare, "Z11"), "Z11");
   EXPECT_EQ(Values(*LineWith(bare, "Z05")), 36);
+}
+
+TEST(RaceFileWriter, NumbersMatchTheFifteenDigitGeneralForm) {
+  std::vector<double> values = {0.0, -0.0, 1, -1, 3.4, 12, 0.1 + 0.2, 1e-5, 123456789012345.0,
+                                1e15, 1e16, 2.5e-300, 99999.95, 1234567.8, 0.05, 1e13 - 0.1};
+  uint64_t x = 88172645463325252ull;
+  for (int i = 0; i < 20000; ++i) {
+    x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+    const double r = static_cast<double>(x % 100000000) / 1000;
+    values.push_back(r);
+    values.push_back(std::round(r * 10) / 10);
+    values.push_back(-std::round(r) / 10);
+    values.push_back(static_cast<double>(x % 4000000000000000ull) / 10);
+  }
+  for (double v : values) {
+    char want[64];
+    std::snprintf(want, sizeof want, "%.15g", v);
+    std::string got;
+    raceio::AppendGeneral(got, v);
+    ASSERT_EQ(got, want) << v;
+  }
 }
 
 TEST(RaceFileWriter, MoreThan99SnapshotsKeepTheFirstAndTheNewest98) {

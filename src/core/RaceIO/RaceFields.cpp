@@ -35,8 +35,31 @@ PayoutLine PayoutLineOf(TRaceResult& r, int line) {
   }
 }
 
+// Whole numbers and numbers of one decimal (every odds value and vote
+// count) are written directly: the decimal n/10 with at most 15 digits
+// that is v is also what the 15-digit general form prints. The rest goes
+// through the general conversion.
 void AppendGeneral(std::string& out, double v) {
-  char buf[32];
+  char buf[64];
+  if (v == 0) {
+    out.append(std::signbit(v) ? "-0" : "0");
+    return;
+  }
+  if (std::fabs(v) < 1e13) {
+    const long long n = std::llround(v * 10);
+    if (static_cast<double>(n) / 10 == v) {
+      const long long a = n < 0 ? -n : n;
+      char* p = buf;
+      if (n < 0) *p++ = '-';
+      p = std::to_chars(p, buf + sizeof buf, a / 10).ptr;
+      if (a % 10 != 0) {
+        *p++ = '.';
+        *p++ = static_cast<char>('0' + a % 10);
+      }
+      out.append(buf, p);
+      return;
+    }
+  }
   auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
   out.append(buf, res.ptr);
 }
