@@ -206,6 +206,24 @@ TEST(RaceFileWriter, LongHorseNameIsCutAtACharacterBoundary) {
   EXPECT_EQ(back.Runner(2).JockeyName, race.Runner(2).JockeyName);
 }
 
+TEST(RaceFileWriter, LineBreaksInTextsDoNotCutTheFileShort) {
+  RaceRecipe r;
+  r.Readings = 2;
+  TRace race = MakeRace(r);
+  race.Header.RaceName = "A\r\nB";
+  race.Result.RefundText = "X01 refund\nline";
+  race.Runner(2).Margin = "1\r2";
+  race.Runner(3).MarkText = "-*";  // wider than its column
+  TRace back = Decoded(FormatRace(race));
+  EXPECT_EQ(back.Header.RaceName, "A  B");
+  EXPECT_EQ(back.Result.RefundText, "X01 refund line");
+  EXPECT_EQ(back.Runner(2).Margin, "1 2");
+  EXPECT_EQ(back.Runner(3).MarkText, "-");
+  EXPECT_EQ(back.Runner(3).Sex, race.Runner(3).Sex);
+  EXPECT_EQ(back.Votes, race.Votes);
+  EXPECT_EQ(back.Snapshots.size(), 2u);
+}
+
 void ExpectSameRace(const TRace& a, const TRace& b) {
   EXPECT_EQ(FormatRace(a), FormatRace(b));
   EXPECT_EQ(a.Header.RaceName, b.Header.RaceName);
@@ -274,6 +292,20 @@ TEST(RaceFileLoader, MissingFileLeavesAClearedRecord) {
 
 // A 2.0 file: the 2.1 lines of a two-runner race with the payout group
 // RC15 (refund in R15) and the vote group TC07.
+TEST(RaceFileLoader, AnEnormousFileIsNotRead) {
+  test::TempDir dir;
+  const std::string path = dir.File("2026/1206/" + std::string("東京01.MJO"));
+  test::WriteFileBytes(path, FormatRace(MakeRace()));
+  std::filesystem::resize_file(path, 200u << 20);  // sparse: the race, then zeros
+  TRace race;
+  LoadRaceFile(path, "V", 1, race, 0);
+  EXPECT_EQ(race.Header.RunnerCount, 0);
+  std::filesystem::resize_file(path, 1u << 20);
+  LoadRaceFile(path, "V", 1, race, 0);
+  EXPECT_EQ(race.Header.RunnerCount, 18);
+  EXPECT_EQ(race.Snapshots.size(), 15u);
+}
+
 std::string Version20File() {
   RaceRecipe r;
   r.Runners = 2;

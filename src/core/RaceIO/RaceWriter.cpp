@@ -1,4 +1,5 @@
 // The version 2.1 writer: one format string per record, CR LF line ends.
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -21,6 +22,18 @@ void AppendLine(std::string& out, std::string_view line) {
   out.append(line);
   out.append("\r\n");
 }
+
+// A text as one line: a line break inside it would end its record early and
+// stop the loader there, so each CR and LF becomes a blank (neither byte
+// occurs inside a CP932 character).
+std::string OneLine(std::string_view text) {
+  std::string s(text);
+  std::replace_if(s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return s;
+}
+
+// A text cut to the byte width of its column, on one line.
+std::string Field(std::string_view text, int width) { return OneLine(CutToBytes(text, width)); }
 
 // printf-style formatting of one line (CP932 bytes, widths in bytes).
 [[gnu::format(printf, 2, 3)]] void AppendFormat(std::string& out, const char* fmt, ...) {
@@ -77,29 +90,29 @@ void AppendHeader(std::string& out, const TRace& race, int n) {
   const TRaceHeader& h = race.Header;
   AppendLine(out, "HC07");
   out.append("H01 ");
-  AppendFormat(out, "%8s%4s%2d%2d%2d%6s%4d%2d", DateText(h.RaceDate).c_str(), h.VenueName.c_str(),
+  AppendFormat(out, "%8s%4s%2d%2d%2d%6s%4d%2d", DateText(h.RaceDate).c_str(), Field(h.VenueName, 4).c_str(),
                h.RaceNo, h.Kai, h.Nichi, TimeText(h.StartTime).c_str(), h.Distance, n);
   out.append("\r\n");
   const std::string* texts[] = {&h.RaceName, &h.Condition1, &h.Condition2,
                                 &h.CourseText, &h.Weather, &h.Going};
   for (int i = 0; i < 6; ++i) {
     AppendFormat(out, "H%.2d ", i + 2);
-    AppendLine(out, *texts[i]);
+    AppendLine(out, OneLine(*texts[i]));
   }
 }
 
 // Entry `no` is always written as horse `no`, so that it loads back there;
-// an unfilled entry is written cleared.
+// an unfilled entry is written cleared. Texts are cut to their columns.
 void AppendRunner(std::string& out, const TSyutuba& entry, int no) {
   static const TSyutuba kCleared;
   const TSyutuba& s = entry.HorseNo == 0 ? kCleared : entry;
   out.push_back('S');
   AppendFormat(out, "%.2d%2d%-18s%1s%1d%2d%3d%1d%3s%-18s%4s%-2s%-18s%2d%s", no, s.FrameNo,
-               CutToBytes(s.HorseName, kNameWidth).c_str(), s.MarkText.c_str(), s.Sex, s.Age,
+               Field(s.HorseName, kNameWidth).c_str(), Field(s.MarkText, 1).c_str(), s.Sex, s.Age,
                s.BodyWeight, s.WeightDiffKnown ? 1 : 0, WeightDiffText(s.WeightDiff).c_str(),
-               CutToBytes(s.JockeyName, kNameWidth).c_str(), BurdenText(s.Burden).c_str(),
-               s.ApprenticeMark.c_str(), CutToBytes(s.TrainerName, kNameWidth).c_str(), s.Finish,
-               s.Margin.c_str());
+               Field(s.JockeyName, kNameWidth).c_str(), BurdenText(s.Burden).c_str(),
+               Field(s.ApprenticeMark, 2).c_str(), Field(s.TrainerName, kNameWidth).c_str(),
+               s.Finish, OneLine(s.Margin).c_str());
   out.append("\r\n");
 }
 
@@ -112,7 +125,7 @@ void AppendPayouts(std::string& out, const TRaceResult& r) {
     out.append("\r\n");
   }
   out.append("R17 ");
-  AppendLine(out, r.RefundText);
+  AppendLine(out, OneLine(r.RefundText));
 }
 
 void AppendVotes(std::string& out, const TRace& race) {
