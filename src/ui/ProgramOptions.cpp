@@ -26,7 +26,11 @@ const TOption kOptions[] = {
     {"--select", "RACE", "select the race shown as RACE in the list (e.g. 東京11)",
      [](TProgramOptions* o, const char* v) { o->Select = v; }},
     {"--reading", "N", "select the N-th odds reading, oldest first",
-     [](TProgramOptions* o, const char* v) { o->Reading = std::atoi(v); }},
+     [](TProgramOptions* o, const char* v) {
+       char* end = nullptr;
+       long n = std::strtol(v, &end, 10);
+       o->Reading = (*v && !*end && n > 0 && n < 1000) ? static_cast<int>(n) : -1;  // -1: no such reading
+     }},
     {"--tab", "NAME", "show the tab with this caption",
      [](TProgramOptions* o, const char* v) { o->Tab = v; }},
     {"--screenshot", "FILE", "render the main window to the PNG file FILE and exit",

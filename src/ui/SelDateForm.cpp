@@ -59,7 +59,9 @@ TSelDateForm::TSelDateForm(QWidget* parent) : QDialog(parent), clock_(&kSystemCl
   layout->addLayout(buttons);
   resize(560, 300);
 
-  connect(sgYear, &QTableWidget::cellClicked, this, [this](int row, int) { sgYearClick(row); });
+  connect(sgYear, &QTableWidget::currentCellChanged, this, [this](int row, int, int oldRow, int) {
+    if (row >= 0 && row != oldRow) sgYearClick(row);
+  });
   connect(btnOK, &QPushButton::clicked, this, &TSelDateForm::btnOKClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -80,7 +82,7 @@ void TSelDateForm::FillYears() {
     FillDates("");
     return;
   }
-  sgYear->setCurrentCell(row, 0);
+  SetCurrentCellQuietly(sgYear, row + 1, 0);
   FillDates(years[row]);
 }
 

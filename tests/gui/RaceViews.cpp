@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include "core/Clock.h"
 #include "core/Cp932.h"
@@ -143,6 +144,10 @@ TEST_F(RaceViewsTest, SelectingRacesAndReadings) {
   EXPECT_EQ(f.FUmaOrder, kOrderWin);
   EXPECT_TRUE(f.actSortTanOdds->isChecked());
   EXPECT_FALSE(f.actSortNo->isChecked());
+  // Only the current order's tool button is shown down.
+  EXPECT_TRUE(f.findChild<QToolButton*>("tbSortTanOdds")->isChecked());
+  for (const char* other : {"tbSortNo", "tbSortFukuOdds", "tbSortRenOdds"})
+    EXPECT_FALSE(f.findChild<QToolButton*>(other)->isChecked()) << other;
   ExpectCard(Expected("中山", 2, kOrderWin, 0));
   f.actSortFukuOdds->trigger();
   ExpectCard(Expected("中山", 2, kOrderPlace, 0));

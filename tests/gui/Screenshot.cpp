@@ -80,6 +80,8 @@ TEST_F(ScreenshotTest, UnknownRaceReadingOrTabFails) {
   EXPECT_NE(r.Err.find("京都11"), std::string::npos);
   r = Vorpa({"--open-date", "2026-12-06", "--reading", "16", "--screenshot", png});
   EXPECT_EQ(r.Status, 2);
+  r = Vorpa({"--open-date", "2026-12-06", "--reading", "x", "--screenshot", png});
+  EXPECT_EQ(r.Status, 2);
   r = Vorpa({"--open-date", "2026-12-06", "--tab", "nothing", "--screenshot", png});
   EXPECT_EQ(r.Status, 2);
   r = Vorpa({"--open-date", "06/12/2026", "--screenshot", png});

@@ -70,7 +70,6 @@ TEST_F(SelDateFormTest, YearsAndTheMonthTableOfTheCurrentYear) {
     EXPECT_EQ(Cell(f.sgMonth, 2, 1), "");
     // Clicking the other year shows its dates.
     f.sgYear->setCurrentCell(0, 0);
-    emit f.sgYear->cellClicked(0, 0);
     EXPECT_EQ(f.sgMonth->rowCount(), 1);
     EXPECT_EQ(Cell(f.sgMonth, 1, 9), " 12");
     EXPECT_EQ(Cell(f.sgMonth, 1, 0), "");
