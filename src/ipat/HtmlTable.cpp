@@ -16,6 +16,10 @@ constexpr int kMaxTableDepth = 32;
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+// A byte the reader does not deliver as it is: line breaks and '&'.
+bool IsSpecial(char c) {
+  return static_cast<unsigned char>(c) <= '&' && (c == '&' || c == '\r' || c == '\n');
+}
 
 // The page as the character reader delivers it: line breaks skipped, "&NBSP;"
 // and "&NBSP" (any case) read as one space. Tokens are cut at raw '<' and '>'
@@ -36,6 +40,7 @@ class TTokenizer {
       const void* gt = std::memchr(page_.data() + pos_, '>', n - pos_);
       end_ = gt ? size_t(static_cast<const char*>(gt) - page_.data()) + 1 : n;
       pos_ = end_;
+      ReadHead();
       return Tag;
     }
     const void* lt = std::memchr(page_.data() + pos_, '<', n - pos_);
@@ -49,7 +54,7 @@ class TTokenizer {
     size_t i = begin_;
     while (i < end_) {
       size_t run = i;
-      while (run < end_ && page_[run] != '&' && !IsLineBreak(page_[run])) ++run;
+      while (run < end_ && !IsSpecial(page_[run])) ++run;
       out->append(page_.data() + i, run - i);
       i = run;
       if (i >= end_) break;
@@ -63,18 +68,12 @@ class TTokenizer {
     }
   }
 
-  // Whether the current token's delivered characters begin with `keyword`
-  // (upper-case ASCII), letters compared case-insensitively.
+  // Whether the current tag's delivered characters begin with `keyword`
+  // (upper-case ASCII, at most kHead characters), letters compared
+  // case-insensitively.
   bool BeginsWith(const char* keyword) const {
-    size_t i = begin_;
-    for (const char* k = keyword; *k; ++k) {
-      while (i < end_ && IsLineBreak(page_[i])) ++i;
-      if (i >= end_) return false;
-      const size_t nbsp = page_[i] == '&' ? NbspLength(i) : 1;
-      const char c = nbsp > 1 ? ' ' : page_[i];
-      if (Upper(c) != *k) return false;
-      i += nbsp;
-    }
+    for (size_t k = 0; keyword[k]; ++k)
+      if (k >= headLength_ || head_[k] != keyword[k]) return false;
     return true;
   }
 
@@ -89,22 +88,75 @@ class TTokenizer {
     return 1;
   }
 
+  // The first kHead delivered characters of the tag, upper-cased: enough
+  // for the longest keyword.
+  void ReadHead() {
+    headLength_ = 0;
+    size_t i = begin_;
+    while (headLength_ < kHead && i < end_) {
+      const char c = page_[i];
+      if (IsLineBreak(c)) {
+        ++i;
+        continue;
+      }
+      const size_t nbsp = c == '&' ? NbspLength(i) : 1;
+      head_[headLength_++] = nbsp > 1 ? ' ' : Upper(c);
+      i += nbsp;
+    }
+  }
+
+  static constexpr size_t kHead = 8;
   std::string_view page_;
   size_t pos_ = 0;
   size_t begin_ = 0;
   size_t end_ = 0;
+  char head_[kHead] = {};
+  size_t headLength_ = 0;
 };
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-std::string_view Trimmed(std::string_view s) {
-  size_t b = 0, e = s.size();
-  while (b < e && IsBlankOrControl(s[b])) ++b;
-  while (e > b && IsBlankOrControl(s[e - 1])) --e;
-  return s.substr(b, e - b);
+// Trims blanks and control characters off the part of *s after `from`.
+void TrimFrom(std::string* s, size_t from) {
+  size_t e = s->size();
+  while (e > from && IsBlankOrControl((*s)[e - 1])) --e;
+  s->resize(e);
+  size_t b = from;
+  while (b < e && IsBlankOrControl((*s)[b])) ++b;
+  s->erase(from, b - from);
 }
 
+// Fills a list from the front, reusing the strings it already holds, so a
+// list that is filled page after page does not allocate for every entry.
+class TListWriter {
+ public:
+  explicit TListWriter(TTextList* list) : list_(list) {}
+  ~TListWriter() { list_->resize(used_); }
+  std::string& Next() {
+    if (used_ < list_->size()) {
+      std::string& s = (*list_)[used_++];
+      s.clear();
+      return s;
+    }
+    ++used_;
+    return list_->emplace_back();
+  }
+
+ private:
+  TTextList* list_;
+  size_t used_ = 0;
+};
+
 void AppendInt(std::string* out, int value) {
+  if (value >= 0 && value < 10) {
+    out->push_back(char('0' + value));
+    return;
+  }
+  if (value >= 10 && value < 100) {
+    const char two[2] = {char('0' + value / 10), char('0' + value % 10)};
+    out->append(two, 2);
+    return;
+  }
   char buf[16];
   auto res = std::to_chars(buf, buf + sizeof buf, value);
   out->append(buf, res.ptr);
@@ -148,12 +200,13 @@ class TTableScanner {
       }
       if (piece == 0) ++item;
       ++piece;
-      std::string entry = "[";
+      std::string& entry = list_.Next();
+      entry.push_back('[');
       AppendInt(&entry, item);
       entry += "]<";
       AppendInt(&entry, piece);
       entry.push_back('>');
-      AddText(std::move(entry));
+      AddText(&entry);
     }
   }
 
@@ -161,7 +214,8 @@ class TTableScanner {
   // Reads the table whose prefix is prefix_, nested tables included, up to
   // its end tag or the end of the page.
   void ReadTable() {
-    std::vector<TTableFrame> open;
+    std::vector<TTableFrame>& open = open_;
+    open.clear();
     open.push_back({prefix_.size()});
     int hidden = 0;  // open tables beyond kMaxTableDepth
     for (;;) {
@@ -171,12 +225,13 @@ class TTableScanner {
       if (kind == TTokenizer::Text) {
         if (hidden > 0) continue;
         ++t.Piece;
-        std::string entry(prefix_, 0, t.PrefixLength);
+        std::string& entry = list_.Next();
+        entry.append(prefix_, 0, t.PrefixLength);
         AppendCell(&entry, t.Row, t.Col);
         entry.push_back('<');
         AppendInt(&entry, t.Piece);
         entry.push_back('>');
-        AddText(std::move(entry));
+        AddText(&entry);
       } else if (tokens_.BeginsWith("<TABLE")) {
         if (hidden > 0 || open.size() >= size_t(kMaxTableDepth)) {
           ++hidden;
@@ -216,18 +271,17 @@ class TTableScanner {
     }
   }
 
-  // Appends the trimmed text of the current token to `path` and adds it.
-  void AddText(std::string path) {
-    text_.clear();
-    tokens_.Delivered(&text_);
-    path += Trimmed(text_);
-    list_->push_back(std::move(path));
+  // Appends the trimmed text of the current token to the entry's path.
+  void AddText(std::string* entry) {
+    const size_t path = entry->size();
+    tokens_.Delivered(entry);
+    TrimFrom(entry, path);
   }
 
   TTokenizer tokens_;
-  TTextList* list_;
+  TListWriter list_;
   std::string prefix_;  // prefix of the innermost open table and its parents
-  std::string text_;
+  std::vector<TTableFrame> open_;  // the open tables, outermost first
 };
 
 // The value of attribute `name` (upper case) of `tag`: after the first
@@ -317,7 +371,6 @@ class TFormScanner {
 }  // namespace
 
 void ExtractTables(std::string_view page, TTextList* list) {
-  list->clear();
   TTableScanner(page, list).Run();
 }
 

@@ -114,6 +114,30 @@ TEST(HtmlTableTest, DeepNestingStaysBounded) {
   EXPECT_EQ(Tables(closed).back(), "[2]<1>z");
 }
 
+TEST(HtmlTableTest, AReusedListHoldsOnlyTheNewPage) {
+  TTextList list;
+  ExtractTables("<table><tr><td>a</td><td>b</td><td>c</td></tr></table>", &list);
+  ASSERT_EQ(list.size(), 3u);
+  ExtractTables("<table><tr><td>long text that needs memory</td></tr></table>", &list);
+  EXPECT_EQ(list, (TTextList{"[1][1,1]<1>long text that needs memory"}));
+  ExtractTables("", &list);
+  EXPECT_TRUE(list.empty());
+}
+
+TEST(HtmlTableTest, MegabytePagesAreReadInOnePass) {
+  std::string page = "<table>";
+  for (int r = 0; r < 200000; ++r) page += "<tr><td>x&nbsp;</td><td>\x82\xa0</td></tr>\r\n";
+  TTextList list;
+  ExtractTables(page, &list);
+  ASSERT_EQ(list.size(), 400000u);
+  EXPECT_EQ(list.back(), "[1][200000,2]<1>\x82\xa0");
+  std::string forms;
+  for (int f = 0; f < 100000; ++f) forms += "<form action=a><input name=n value=v></form>";
+  ExtractForms(forms, &list);
+  EXPECT_EQ(list.size(), 200000u);
+  EXPECT_EQ(list.back(), "[100000][n]v");
+}
+
 TEST(HtmlTableTest, FormsInputsAndQuotes) {
   const char* page =
       "<form action=\"/p/s\" method=post><input type=hidden name=w value=\"AB CD\">"

@@ -1,0 +1,17 @@
+// The table extraction on any bytes: never crashes, hangs or reads out of
+// bounds; every entry is a path that starts with "[" and holds a "<t>".
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "ipat/HtmlTable.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  vorpa::TTextList list;
+  vorpa::ExtractTables(std::string_view(reinterpret_cast<const char*>(data), size), &list);
+  for (const std::string& entry : list)
+    if (entry.empty() || entry[0] != '[' || entry.find('>') == std::string::npos) std::abort();
+  std::string target;
+  vorpa::LookupPath(list, "[4][1,1][1][1,1]<1>", &target);
+  return 0;
+}
