@@ -404,14 +404,16 @@ TEST(RaceFileLoader, DecodingStopsAtTheFirstBrokenLine) {
 TEST(RaceFileLoader, UnreadableNumbersBecomeZero) {
   TRace race = Decoded(
       "VORPADAT 2.1\nHC01\nH01 2026x206" + Utf8ToCp932("東京") + "1x 1 1xx00001600 9\n"
-      "TC09\nT01 abc\nT02 12,5\nDC01\nD01 ZC12\nZ01 x\nZ02 1 x nan 4\n");
+      "TC09\nT01 abc\nT02 12,5\nT03 1e30\nT04 12.34567\nDC01\nD01 ZC12\nZ01 x\nZ02 1 x nan 4\n");
   EXPECT_EQ(race.Header.RaceDate, 0);
   EXPECT_EQ(race.Header.RaceNo, 0);
   EXPECT_EQ(race.Header.StartTime, 0);
   EXPECT_EQ(race.Header.Distance, 1600);
   EXPECT_EQ(race.Header.RunnerCount, 9);
   EXPECT_EQ(race.Votes[0], 0);
-  EXPECT_EQ(race.Votes[1], 1250000);
+  EXPECT_EQ(race.Votes[1], 0);
+  EXPECT_EQ(race.Votes[2], 0);  // beyond the 64-bit total
+  EXPECT_EQ(race.Votes[3], 123457);
   ASSERT_EQ(race.Snapshots.size(), 1u);
   const OddsSnapshot& s = race.Snapshots[0];
   EXPECT_EQ(s.Win(1), 1);

@@ -132,7 +132,10 @@ class Decoder {
 
   void Vote(int rec, std::string_view d) {
     if (rec > (v21_ ? 9 : 7)) return;
-    ForTokens(d, 1, [&](int, std::string_view t) { race_.Votes[rec - 1] = FixedPointOf(t); });
+    ForTokens(d, 1, [&](int, std::string_view t) {
+      const double scaled = std::round(DoubleOf(t) * 10000);
+      race_.Votes[rec - 1] = std::fabs(scaled) < 9.2e18 ? static_cast<int64_t>(scaled) : 0;
+    });
   }
 
   void Snapshot(int rec, std::string_view d) {
