@@ -1,7 +1,11 @@
 // vorpa-ipatd end to end: every page of simulated days fetched through the
 // HTTP client and cut up by the table and form extraction; each path the
 // page decoders read holds the text the server's truth says.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -426,6 +430,19 @@ TEST(IpatdPagesTest, ErrorPagesAndRefusals) {
   EXPECT_EQ(UrlRequest(server.PageUrl(), "", &raw), 405);
   EXPECT_EQ(UrlRequest(server.PageUrl(), std::string(100000, 'a') + "=b", &raw), 413);
   EXPECT_FALSE(server.SetNow("tomorrow"));
+  // Bytes that are no HTTP at all.
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_port = htons(uint16_t(server.Port()));
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+  const std::string junk = "\x01\x02 garbage \xff\r\n\r\n";
+  send(fd, junk.data(), junk.size(), MSG_NOSIGNAL);
+  char reply[64] = {};
+  recv(fd, reply, sizeof reply - 1, 0);
+  close(fd);
+  EXPECT_EQ(std::string(reply).rfind("HTTP/1.1 400", 0), 0u) << reply;
   EXPECT_EQ(UrlRequest(server.PageUrl(), "g=Mnu02&i=GOOD", &raw), 200);
 }
 
