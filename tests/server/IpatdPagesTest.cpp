@@ -358,6 +358,17 @@ TEST(IpatdPagesTest, TheDayMovesThroughItsStates) {
     return std::stoll(v);
   };
   EXPECT_LT(votes(early), votes(t));
+  // The win pool pays out 80 %: the inverse odds add up to about 1 / 0.8,
+  // and the odds move between readings.
+  auto inverseSum = [](const json& r) {
+    double sum = 0;
+    for (const json& o : r["odds"]["win"])
+      if (o != "取消") sum += 1.0 / std::stod(o.get<std::string>());
+    return sum;
+  };
+  EXPECT_NEAR(inverseSum(early), 1.25, 0.06);
+  EXPECT_NEAR(inverseSum(t), 1.25, 0.06);
+  EXPECT_NE(early["odds"]["win"], t["odds"]["win"]);
   EXPECT_EQ(server.Truth("ZZZZZ", 1), "");
 }
 
