@@ -33,15 +33,21 @@ void Header(std::string& out, const TRaceHeader& h) {
        U(h.Weather).c_str(), U(h.Going).c_str(), h.RunnerCount);
 }
 
+// The table is laid out in CP932, where a character's bytes are its width
+// on a terminal, and converted afterwards, so that its columns line up.
 void Runners(std::string& out, const TRace& race) {
-  Line(out, "\nNo Fr Horse                Mk Sex Age Weight  Diff Jockey         Burden Ap Trainer        Fin Margin");
+  Line(out, "\n%2s %2s %-18s %-2s %3s %3s %6s %4s %-18s %6s %-2s %-18s %3s %s", "No", "Fr",
+       "Horse", "Mk", "Sex", "Age", "Weight", "Diff", "Jockey", "Burden", "Ap", "Trainer", "Fin",
+       "Margin");
   for (const TSyutuba& s : race.Runners) {
     if (s.HorseNo == 0) continue;
     const std::string diff = s.WeightDiffKnown ? std::to_string(s.WeightDiff) : "new";
-    Line(out, "%2d %2d %s %s %d %3d %6d %5s %s %6.1f %s %s %3d %s", s.HorseNo, s.FrameNo,
-         U(s.HorseName).c_str(), U(s.MarkText).c_str(), s.Sex, s.Age, s.BodyWeight, diff.c_str(),
-         U(s.JockeyName).c_str(), s.Burden, U(s.ApprenticeMark).c_str(), U(s.TrainerName).c_str(),
-         s.Finish, U(s.Margin).c_str());
+    std::string row;
+    Line(row, "%2d %2d %-18s %-2s %3d %3d %6d %4s %-18s %6.1f %-2s %-18s %3d %s", s.HorseNo,
+         s.FrameNo, s.HorseName.c_str(), s.MarkText.c_str(), s.Sex, s.Age, s.BodyWeight,
+         diff.c_str(), s.JockeyName.c_str(), s.Burden, s.ApprenticeMark.c_str(),
+         s.TrainerName.c_str(), s.Finish, s.Margin.c_str());
+    out += U(row);
   }
 }
 

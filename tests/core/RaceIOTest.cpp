@@ -10,6 +10,7 @@
 #include "core/DayCount.h"
 #include "core/RaceIO/RaceFields.h"
 #include "core/RaceIO/RaceIO.h"
+#include "core/Setting.h"
 #include "core/TextUtil.h"
 #include "support/RaceFactory.h"
 #include "support/TempDir.h"
@@ -259,6 +260,32 @@ TEST(RaceFileRoundTrip, RealisticRacesStoreLoadAndReproduceByteForByte) {
     ASSERT_TRUE(StoreRace(dir.Path(), back));
     EXPECT_EQ(test::ReadFileBytes(path), bytes);
   }
+}
+
+// As the session does it: load, choose the slot, fill, store, every 10
+// minutes from 09:30 to 15:30, with the default limit of 15 readings.
+TEST(RaceFileRoundTrip, ADayOfReadingsKeepsTheFirstAndTheNewestAmongFifteen) {
+  test::TempDir dir;
+  const TSetting setting;
+  const std::string venue = Utf8ToCp932("東京");
+  const double date = EncodeDate(2026, 12, 6);
+  StoreRace(dir.Path(), MakeRace(RaceRecipe{.Readings = 0}));
+  for (int m = 9 * 60 + 30; m <= 15 * 60 + 30; m += 10) {
+    TRace race;
+    LoadRace(dir.Path(), venue, 11, race, date);
+    const double t = EncodeTime(m / 60, m % 60, 0);
+    const int slot = ChooseSnapshotSlot(race, t, date + t + 30.0 / 86400, setting);
+    race.Snapshots[slot].WinTime() = t;
+    race.Snapshots[slot].Win(1) = m;
+    ASSERT_TRUE(StoreRace(dir.Path(), race));
+  }
+  TRace race;
+  LoadRace(dir.Path(), venue, 11, race, date);
+  ASSERT_EQ(race.Snapshots.size(), 15u);
+  EXPECT_EQ(race.Snapshots.front().Win(1), 9 * 60 + 30);
+  EXPECT_EQ(race.Snapshots.back().Win(1), 15 * 60 + 30);
+  for (size_t k = 1; k < race.Snapshots.size(); ++k)
+    EXPECT_LT(race.Snapshots[k - 1].WinTime(), race.Snapshots[k].WinTime());
 }
 
 TEST(RaceFileRoundTrip, LineEndsCommentsAndEmptyLinesAreAccepted) {
