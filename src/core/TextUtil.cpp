@@ -129,6 +129,11 @@ double NumberOf(std::string_view text, double def) {
   return ParseDecimal(text, &v) ? v : def;
 }
 
+int IntOf(std::string_view text) {
+  int v = 0;
+  return ParseInt(text, &v) ? v : 0;
+}
+
 int IntBefore(std::string_view text, std::string_view marker) {
   size_t at = marker.empty() ? std::string_view::npos : text.find(marker);
   if (at == std::string_view::npos) return 0;

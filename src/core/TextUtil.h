@@ -15,6 +15,9 @@ double DateOfText(std::string_view yyyymmdd);
 
 // The whole text as a decimal number (point as separator), else `def`.
 double NumberOf(std::string_view text, double def);
+// The whole text as a decimal integer with an optional sign, 0 when it is
+// not a plain decimal number (or outside the int range).
+int IntOf(std::string_view text);
 // The part before the first `marker`, trimmed of blanks, as an integer
 // (0 when not a number); 0 when the marker does not occur.
 int IntBefore(std::string_view text, std::string_view marker);
