@@ -142,20 +142,8 @@ void TIPat::CopyFrom(const TIPat& other) {
   for (int v = 1; v <= kLastSlot; ++v) {
     MeetingCode[v] = other.MeetingCode[v];
     for (int r = 1; r <= kLastRace; ++r) {
-      const RaceStatus& src = other.Status[v][r];
       RaceStatus& dst = Status[v][r];
-      dst.Listed = src.Listed;
-      dst.FinalMark = src.FinalMark;
-      dst.WantExacta = src.WantExacta;
-      dst.WantTrio = src.WantTrio;
-      dst.WantTrifecta = src.WantTrifecta;
-      dst.WantQuinella = src.WantQuinella;
-      dst.WantWide = src.WantWide;
-      dst.ResultMark = src.ResultMark;
-      dst.StartTime = src.StartTime;
-      dst.LastFetch = src.LastFetch;
-      dst.OddsDone = src.OddsDone;
-      dst.ResultDone = src.ResultDone;
+      dst = other.Status[v][r];
       dst.Selected = false;
       dst.RunnerCount = 0;
       dst.Deadline = {};

@@ -36,9 +36,28 @@ double PageDate(const std::string& h1) {
   return TryTextToDate(Trim(inner), &date) ? date : 0;
 }
 
-// The chain of splits of the course text; each step runs only when the
-// previous split found its marker and something follows it. Fields whose
-// step does not run keep the loaded values.
+// The course text is read as a chain of splits at markers; a step runs only
+// when the previous split found its marker and something follows it.
+class TSplitChain {
+ public:
+  explicit TSplitChain(std::string text) : rest_(std::move(text)) {}
+  // Splits the rest at `marker`: *before gets the text before it (all of the
+  // rest when it is missing); true when the chain goes on.
+  bool Next(const std::string& marker, std::string* before) {
+    const bool found = rest_.find(marker) != std::string::npos;
+    auto [b, r] = SplitFirst(rest_, marker);
+    *before = std::move(b);
+    rest_ = std::move(r);
+    return found && !rest_.empty();
+  }
+  const std::string& Rest() const { return rest_; }
+
+ private:
+  std::string rest_;
+};
+
+// Distance, course text, runner count, weather, post time and going; fields
+// whose step does not run keep the loaded values.
 void TakeCourse(TIPat& s, const std::string& course) {
   static const std::string kRunners = Utf8ToCp932("出走頭数：");
   static const std::string kWeather = Utf8ToCp932("頭 天候：");
@@ -46,41 +65,22 @@ void TakeCourse(TIPat& s, const std::string& course) {
   static const std::string kPost = Utf8ToCp932("発走時刻：");
   static const std::string kColon = Utf8ToCp932("：");
   TRaceHeader& hd = s.Race.Header;
-  auto step = [](const std::string& text, const std::string& marker, std::string* before,
-                 std::string* rest) {
-    if (text.find(marker) == std::string::npos) {
-      *before = text;
-      return false;
-    }
-    auto [b, r] = SplitFirst(text, marker);
-    *before = std::move(b);
-    *rest = std::move(r);
-    return !rest->empty();
-  };
-  std::string before, rest;
-  bool more = step(course, "m", &before, &rest);
+  TSplitChain chain(course);
+  std::string before;
+  const bool more = chain.Next("m", &before);
   hd.Distance = IntOf(Trim(before));
-  if (!more) return;
-  std::string text = rest;
-  more = step(text, kRunners, &before, &rest);
-  if (!more) return;
+  if (!more || !chain.Next(kRunners, &before)) return;
   hd.CourseText = Trim(before);
-  text = rest;
-  more = step(text, kWeather, &before, &rest);
-  if (!more) return;
+  if (!chain.Next(kWeather, &before)) return;
   // More than 18 runners do not fit the record; a negative count is none.
   hd.RunnerCount = std::clamp(IntOf(Trim(before)), 0, kMaxRunners);
   s.CurStatus().RunnerCount = hd.RunnerCount;
-  text = rest;
-  more = step(text, kGoing, &before, &rest);
-  if (!more) return;
+  if (!chain.Next(kGoing, &before)) return;
   hd.Weather = Trim(before);
-  text = rest;
-  more = step(text, kPost, &before, &rest);
-  if (!more) return;
+  if (!chain.Next(kPost, &before)) return;
   double post = 0;
-  hd.StartTime = TryTextToTime(Trim(rest), &post) ? post : 0;
-  std::string going = SplitFirst(before, kColon).second;
+  hd.StartTime = TryTextToTime(Trim(chain.Rest()), &post) ? post : 0;
+  const std::string going = SplitFirst(before, kColon).second;
   hd.Going = Trim(SplitFirst(going, "/").first);
 }
 

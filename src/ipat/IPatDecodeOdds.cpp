@@ -60,41 +60,41 @@ int LastColumn(const TIPatPage& page, int rows, int cols, int r) {
   return 0;
 }
 
-// The checks shared by the exacta, quinella and wide pages, in order: title
-// empty, another title (the bet type is not sold: its flag is cleared), no
-// post time, no runners, time refused. 0 with *time set when the page is
-// to be read; -1 for "not sold, done".
+// The result codes of a later odds page.
 struct TOddsCodes {
   int NoTitle, NoPost, NoRunners, BadTime;
 };
-int CheckMatrixPage(TIPat& s, const TIPatPage& page, const char* title, bool* want,
-                    const TOddsCodes& codes, double* time) {
+constexpr int kNotSold = -1;
+
+// The checks of the later odds pages, in order: title empty, another title
+// (the bet type is not sold: its flag is cleared, kNotSold), no post time,
+// no runners. 0 when the page is to be read.
+int CheckPage(TIPat& s, const TIPatPage& page, const char* title, bool* want,
+              const TOddsCodes& codes) {
   const std::string_view t = Title(page);
   if (t.empty()) return codes.NoTitle;
   if (t != Utf8ToCp932(title)) {
     *want = false;
-    return -1;
+    return kNotSold;
   }
   if (s.Race.Header.StartTime == 0) return codes.NoPost;
   if (RunnerCountOf(s.Race) == 0) return codes.NoRunners;
-  if (!ReadingTime(page, s.Race, time)) return codes.BadTime;
-  // The win/place page of the visit makes the snapshot these pages fill.
-  if (s.Race.Snapshots.empty()) return codes.BadTime;
   return 0;
 }
 
-int CheckVotePage(TIPat& s, const TIPatPage& page, const char* title, bool* want, int noTitle,
-                  int noPost, int noRunners) {
-  const std::string_view t = Title(page);
-  if (t.empty()) return noTitle;
-  if (t != Utf8ToCp932(title)) {
-    *want = false;
-    return -1;
-  }
-  if (s.Race.Header.StartTime == 0) return noPost;
-  if (RunnerCountOf(s.Race) == 0) return noRunners;
+// CheckPage, then the reading time of an odds matrix page: refused, or no
+// snapshot of this visit to fill (the win/place page makes it), gives
+// BadTime. On 0, *time is the reading's time and *snap the last snapshot.
+int CheckMatrixPage(TIPat& s, const TIPatPage& page, const char* title, bool* want,
+                    const TOddsCodes& codes, double* time, OddsSnapshot** snap) {
+  if (int code = CheckPage(s, page, title, want, codes); code != 0) return code;
+  if (!ReadingTime(page, s.Race, time) || s.Race.Snapshots.empty()) return codes.BadTime;
+  *snap = &s.Race.Snapshots.back();
   return 0;
 }
+
+// A decoder's return value: kNotSold is a success.
+int Outcome(int code) { return code == kNotSold ? 0 : code; }
 
 // Where bracket pair i-j (i <= j) sits in the nested bracket table.
 void BracketPlace(int i, int j, int* row, int* col) {
@@ -146,10 +146,12 @@ int DecodeOddsWinPlace(TIPat& s, const TIPatPage& page) {
 
 int DecodeOddsExacta(TIPat& s, const TIPatPage& page) {
   double time = 0;
-  int code = CheckMatrixPage(s, page, "馬単オッズ", &s.CurStatus().WantExacta, {34, 17, 18, 19}, &time);
-  if (code != 0) return code < 0 ? 0 : code;
+  OddsSnapshot* last = nullptr;
+  const int code =
+      CheckMatrixPage(s, page, "馬単オッズ", &s.CurStatus().WantExacta, {34, 17, 18, 19}, &time, &last);
+  if (code != 0) return Outcome(code);
   const int n = RunnerCountOf(s.Race);
-  OddsSnapshot& snap = s.Race.Snapshots.back();
+  OddsSnapshot& snap = *last;
   snap.ExactaTime() = time;
   for (int i = 1; i <= kMaxRunners; ++i)
     for (int j = 1; j <= kMaxRunners; ++j)
@@ -165,15 +167,15 @@ int DecodeOddsExacta(TIPat& s, const TIPatPage& page) {
 }
 
 int DecodeOddsTrio(TIPat& s, const TIPatPage& page) {
-  int code = CheckVotePage(s, page, "３連複オッズ", &s.CurStatus().WantTrio, 35, 20, 21);
-  if (code != 0) return code < 0 ? 0 : code;
+  const int code = CheckPage(s, page, "３連複オッズ", &s.CurStatus().WantTrio, {35, 20, 21, 0});
+  if (code != 0) return Outcome(code);
   TakeVotes(page.Table("[8][1,2]<1>"), &Votes(s.Race, 7));
   return 0;
 }
 
 int DecodeOddsTrifecta(TIPat& s, const TIPatPage& page) {
-  int code = CheckVotePage(s, page, "３連単オッズ", &s.CurStatus().WantTrifecta, 36, 31, 32);
-  if (code != 0) return code < 0 ? 0 : code;
+  const int code = CheckPage(s, page, "３連単オッズ", &s.CurStatus().WantTrifecta, {36, 31, 32, 0});
+  if (code != 0) return Outcome(code);
   TakeVotes(page.Table("[8][1,2]<1>"), &Votes(s.Race, 8));
   return 0;
 }
@@ -181,10 +183,12 @@ int DecodeOddsTrifecta(TIPat& s, const TIPatPage& page) {
 int DecodeOddsQuinella(TIPat& s, const TIPatPage& page) {
   constexpr int kRows = 19, kCols = 18;
   double time = 0;
-  int code = CheckMatrixPage(s, page, "馬連オッズ", &s.CurStatus().WantQuinella, {37, 22, 23, 24}, &time);
-  if (code != 0) return code < 0 ? 0 : code;
+  OddsSnapshot* last = nullptr;
+  const int code = CheckMatrixPage(s, page, "馬連オッズ", &s.CurStatus().WantQuinella,
+                                   {37, 22, 23, 24}, &time, &last);
+  if (code != 0) return Outcome(code);
   const int n = RunnerCountOf(s.Race);
-  OddsSnapshot& snap = s.Race.Snapshots.back();
+  OddsSnapshot& snap = *last;
   snap.QuinellaTime() = time;
   for (int i = 1; i < kMaxRunners; ++i)
     for (int j = i + 1; j <= kMaxRunners; ++j) snap.Quinella(i, j) = NoOdds;
@@ -205,10 +209,12 @@ int DecodeOddsQuinella(TIPat& s, const TIPatPage& page) {
 int DecodeOddsWide(TIPat& s, const TIPatPage& page) {
   constexpr int kRows = 37, kCols = 20;
   double time = 0;
-  int code = CheckMatrixPage(s, page, "ワイドオッズ", &s.CurStatus().WantWide, {38, 25, 26, 27}, &time);
-  if (code != 0) return code < 0 ? 0 : code;
+  OddsSnapshot* last = nullptr;
+  const int code =
+      CheckMatrixPage(s, page, "ワイドオッズ", &s.CurStatus().WantWide, {38, 25, 26, 27}, &time, &last);
+  if (code != 0) return Outcome(code);
   const int n = RunnerCountOf(s.Race);
-  OddsSnapshot& snap = s.Race.Snapshots.back();
+  OddsSnapshot& snap = *last;
   snap.WideTime() = time;
   for (int i = 1; i < kMaxRunners; ++i) {
     for (int j = i + 1; j <= kMaxRunners; ++j) {

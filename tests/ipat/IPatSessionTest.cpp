@@ -8,6 +8,8 @@
 #include "ipat/IPat.h"
 #include "ipat/IPatPage.h"
 #include "support/IPatPageBuilder.h"
+#include "support/TempDir.h"
+#include "core/RaceIO/RaceIO.h"
 
 namespace vorpa {
 namespace {
@@ -367,6 +369,33 @@ TEST_F(SessionTest, UpdateStatusFromTheRecord) {
   ipat.Race.Snapshots.clear();
   ipat.UpdateStatus();
   EXPECT_FALSE(st.OddsDone);
+}
+
+TEST_F(SessionTest, StoreAndLoadGoThroughTheRaceFileOfTheSlot) {
+  test::TempDir dir;
+  setting.MojiPath = dir.Path();
+  ipat.MeetingCode[2].Code = "60323";
+  ipat.MeetingDate = Today();
+  ipat.CurVenue = 2;
+  ipat.CurRace = 5;
+  ipat.LoadRace();  // no file yet: a cleared record of the slot's venue
+  EXPECT_EQ(ipat.Race.Header.VenueName, Sj("中山"));
+  EXPECT_EQ(ipat.Race.Header.RaceNo, 5);
+  EXPECT_EQ(ipat.Race.Header.RaceDate, Today());
+  ipat.Race.Header.StartTime = At(12, 30);
+  ipat.Race.Header.RunnerCount = 1;
+  ipat.Race.Runner(1).HorseNo = 1;
+  ipat.Race.Snapshots.push_back(EmptySnapshot());
+  ipat.Race.Snapshots[0].WinTime() = At(9, 40);
+  ipat.Race.Votes = {10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000};
+  ipat.StoreRace();
+  EXPECT_TRUE(ipat.Status[2][5].OddsDone);
+  EXPECT_FALSE(test::ReadFileBytes(RaceFilePath(dir.Path(), Sj("中山"), 5, Today())).empty());
+  ipat.Status[2][5] = RaceStatus();
+  ipat.LoadRace();
+  EXPECT_EQ(ipat.Race.Snapshots.size(), 1u);
+  EXPECT_EQ(ipat.Status[2][5].StartTime, ipat.Race.Header.StartTime);
+  EXPECT_TRUE(ipat.Status[2][5].OddsDone);
 }
 
 TEST_F(SessionTest, ErrorPageNeedsThreeEntries) {
