@@ -219,9 +219,18 @@ class SessionDay : public ::testing::Test {
       LoadRace(dir.Path(), ipat.VenueNameOfSlot(v), r, rec, ipat.MeetingDate);
       const int n = (*race)["runnerCount"].get<int>();
       EXPECT_EQ(rec.Header.RunnerCount, n);
-      if (read.count(TIPat::OddsWinPlace)) ExpectOdds((*race)["odds"], rec, n);
-      if (read.count(TIPat::Result)) ExpectResult((*race)["result"], rec);
+      if (read.count(TIPat::OddsWinPlace)) {
+        ASSERT_FALSE((*race)["odds"].is_null());
+        ExpectOdds((*race)["odds"], rec, n);
+        ++oddsCompared;
+      }
+      if (read.count(TIPat::Result)) {
+        ASSERT_FALSE((*race)["result"].is_null());
+        ExpectResult((*race)["result"], rec);
+        ++resultsCompared;
+      }
       if (!read.count(TIPat::RaceCard)) continue;
+      ++cardsCompared;
       EXPECT_EQ(rec.Header.Distance, (*race)["distance"].get<int>());
       double post = 0;
       ASSERT_TRUE(TryTextToTime((*race)["postTime"].get<std::string>(), &post));
@@ -230,6 +239,7 @@ class SessionDay : public ::testing::Test {
     }
   }
 
+  int cardsCompared = 0, oddsCompared = 0, resultsCompared = 0;
   test::TempDir dir;
   test::IpatdServer server;
   TSetting setting;
@@ -261,6 +271,11 @@ TEST_F(SessionDay, MorningBeforePostAndAfterTheResults) {
 
   At("2026-12-06 17:45:00");
   EXPECT_FALSE(ipat.CheckSchedule());  // nothing left to read
+  // Two meetings of twelve races, some cancelled (never listed): the card,
+  // odds and result of every other race were compared at least once.
+  EXPECT_GE(cardsCompared, 20);
+  EXPECT_GE(oddsCompared, 20);
+  EXPECT_GE(resultsCompared, 20);
 }
 
 }  // namespace

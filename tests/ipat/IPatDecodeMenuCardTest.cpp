@@ -244,6 +244,24 @@ TEST_F(CardTest, AbsurdRunnerCountsStayInsideTheRecord) {
   EXPECT_EQ(ipat.Race.Header.RunnerCount, 0);
 }
 
+TEST_F(CardTest, HugeCellsAndAbsurdNumbers) {
+  const std::string huge(50000, 'x');
+  TPageBuilder b = CardPage("2026/12/06", 2);
+  Row(b, 1, {"0", "40", huge, "牡" + huge, huge + "k", "+" + huge, huge, huge, huge});
+  Row(b, 2, {"-5", "2", "ホース", "牝-3", "-480k", "-4k", "", "", ""});
+  ASSERT_EQ(Card(b), 0);
+  const TSyutuba& a = ipat.Race.Runner(1);
+  EXPECT_EQ(a.HorseNo, 1);  // the row, not the page's number
+  EXPECT_EQ(a.FrameNo, 0);
+  EXPECT_EQ(a.Age, 0);
+  EXPECT_EQ(a.BodyWeight, 0);
+  EXPECT_EQ(a.WeightDiff, 0);
+  EXPECT_EQ(a.JockeyName.size(), 18u);
+  EXPECT_EQ(a.TrainerName.size(), 18u);
+  EXPECT_EQ(a.Burden, 0);
+  EXPECT_EQ(ipat.Race.Runner(2).Age, -3);
+}
+
 TEST_F(CardTest, LongJockeyAndTrainerNamesAreCutAtACharacter) {
   TPageBuilder b = CardPage("2026/12/06", 1);
   Row(b, 1, {"1", "1", "ホース", "牡3", "", "", "▲あいうえおかきくけこ", "57.0", "あいうえおかきくけこ"});

@@ -289,6 +289,17 @@ TEST_F(OddsTest, GridPlacesOffTheGridAreIgnored) {
   EXPECT_EQ(Last().Quinella(10, 11), 9.9);
 }
 
+TEST_F(OddsTest, HugeCellsReadAsZero) {
+  const std::string digits(50000, '9');
+  TPageBuilder b = Page("単・複・枠連オッズ");
+  b.T("[6][1,1][1][2,4]<1>", digits).T("[7][1,2]<1>", digits).T("[7][4,2]<1>", "1," + digits);
+  ASSERT_EQ(Run(DecodeOddsWinPlace, b), 0);
+  EXPECT_EQ(Last().Win(1), 0);
+  EXPECT_EQ(ipat.Race.Votes[0], 0);
+  EXPECT_EQ(ipat.Race.Votes[8], 0);
+  EXPECT_EQ(Run(DecodeOddsWinPlace, Page("単・複・枠連オッズ", "a b " + digits)), 16);
+}
+
 TEST_F(OddsTest, LaterReadingsOfTheDayAddSnapshots) {
   WinPlace();
   clock.Set(kDay + At(15, 0));
