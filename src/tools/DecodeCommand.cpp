@@ -1,12 +1,11 @@
 // vorpa-tool decode: runs the session's page decoder of a state on a saved
 // page, as the IPAT debug window does.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "core/Cp932.h"
 #include "core/DayCount.h"
+#include "core/FileLock.h"
 #include "core/MeetingClock.h"
 #include "core/Setting.h"
 #include "ipat/IPat.h"
@@ -72,13 +71,6 @@ std::string ParseArgs(const std::vector<std::string>& args, DecodeArgs* a) {
   return "";
 }
 
-bool ReadFile(const std::string& path, std::string* out) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
 void PrintLine(const std::string& cp932) {
   const std::string text = Cp932ToUtf8(cp932) + "\n";
   std::fwrite(text.data(), 1, text.size(), stdout);
@@ -91,7 +83,7 @@ int RunDecode(ToolContext& ctx, const std::vector<std::string>& args) {
     return 2;
   }
   std::string page;
-  if (!ReadFile(a.Page, &page)) {
+  if (!LockedReadFile(a.Page, &page)) {
     std::fprintf(stderr, "vorpa-tool decode: cannot read %s\n", a.Page.c_str());
     return 2;
   }
