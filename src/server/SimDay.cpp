@@ -113,7 +113,7 @@ TSimRace Race(TDraws& d, int raceNo, double firstPost, const std::string& weathe
 }
 
 std::string MeetingCode(int venue, int year, int kai, int nichi) {
-  char code[8];
+  char code[32];
   std::snprintf(code, sizeof code, "%X%02d%d%d", venue, year % 100, kai, nichi);
   return code;
 }
