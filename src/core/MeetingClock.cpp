@@ -1,5 +1,8 @@
 #include "core/MeetingClock.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "core/DayCount.h"
 
 namespace vorpa {
@@ -24,6 +27,10 @@ double CurrentMeetingDate(double now) {
   return Msec(TimeOf(now)) <= Msec(DaySwitchTime()) ? today : today + 1;
 }
 
-int TimerInterval(int minutes) { return minutes * 60000; }
+int TimerInterval(int minutes) {
+  // A hand-edited cycle beyond the int range of milliseconds saturates.
+  const long long ms = minutes * 60000LL;
+  return static_cast<int>(std::clamp<long long>(ms, INT_MIN, INT_MAX));
+}
 
 }  // namespace vorpa

@@ -10,7 +10,8 @@ double DaySwitchTime();
 bool AcquisitionAllowed(double now);
 // Today (date part) until 19:20:00 inclusive, tomorrow after it.
 double CurrentMeetingDate(double now);
-// Timer interval in milliseconds of a setting in minutes.
+// Timer interval in milliseconds of a setting in minutes (saturating at
+// the int range).
 int TimerInterval(int minutes);
 
 }  // namespace vorpa

@@ -21,6 +21,7 @@
 #include "core/AppDirs.h"
 #include "core/Cp932.h"
 #include "core/IniFile.h"
+#include "core/MeetingClock.h"
 #include "core/Remark.h"
 #include "core/Setting.h"
 #include "ipat/IPatDebugForm.h"
@@ -277,7 +278,7 @@ void TMainForm::FormCreate() {
   ApplyWindowInfo();
   Setting = LoadSetting(configDir_);
   Remarks.Load(configDir_);
-  tmIPAT->setInterval(Setting.IPatChkCycle * 60000);
+  tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle));
   FDate = 0;
   FRaceLoaded = false;
   FOddsIndex = -1;

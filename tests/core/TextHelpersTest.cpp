@@ -44,6 +44,11 @@ TEST(MeetingClock, SwitchesDayAfter1920) {
   EXPECT_EQ(CurrentMeetingDate(day + EncodeTime(0, 0, 0)), day);
   EXPECT_EQ(DaySwitchTime(), EncodeTime(19, 20, 0));
   EXPECT_EQ(TimerInterval(3), 180000);
+  // A hand-edited check cycle beyond the int range of milliseconds gives
+  // the longest interval, not a wrapped (negative) one.
+  EXPECT_EQ(TimerInterval(35791), 2147460000);
+  EXPECT_EQ(TimerInterval(100000), 2147483647);
+  EXPECT_EQ(TimerInterval(2147483647), 2147483647);
 }
 
 TEST(MeetingClock, BlocksTheEveningBandInclusive) {

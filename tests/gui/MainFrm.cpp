@@ -220,6 +220,14 @@ TEST_F(MainFrmTest, StartStateAndTimerFromTheSettings) {
   EXPECT_FALSE(form_->FIPatDirectThread.IsSet());
 }
 
+TEST(MainFrmSettings, AnEnormousCheckCycleGivesTheLongestTimerInterval) {
+  test::TempDir dir;
+  test::WriteFileBytes(dir.File("Vorpa.Ini"), "[vorpa]\r\nIPatChkCycle=100000\r\n");
+  TMainForm form(dir.Path());
+  EXPECT_EQ(form.tmIPAT->interval(), 2147483647);
+  Setting = TSetting();
+}
+
 TEST(MainFrmSettings, SettingsAndRemarksAreReadFromTheConfigDirectory) {
   test::TempDir dir;
   test::WriteFileBytes(dir.File("Vorpa.Ini"),
