@@ -79,6 +79,19 @@ std::string WithoutCommas(std::string_view text) {
   return s;
 }
 
+// First occurrence of `sep` that starts on a character boundary, so that a
+// separator byte inside a double-byte character (the "R" in 0x8E 0x52) is
+// never taken for the separator.
+size_t FindAligned(std::string_view text, std::string_view sep) {
+  if (sep.empty()) return std::string_view::npos;
+  size_t boundary = 0;
+  for (size_t at = text.find(sep); at != std::string_view::npos; at = text.find(sep, at + 1)) {
+    while (boundary < at) boundary += Cp932CharLen(static_cast<unsigned char>(text[boundary]));
+    if (boundary == at) return at;
+  }
+  return std::string_view::npos;
+}
+
 int TwoDigits(std::string_view s, size_t at) {
   if (at + 2 > s.size() || !IsDigit(s[at]) || !IsDigit(s[at + 1])) return -1;
   return (s[at] - '0') * 10 + (s[at + 1] - '0');
@@ -135,14 +148,14 @@ int IntOf(std::string_view text) {
 }
 
 int IntBefore(std::string_view text, std::string_view marker) {
-  size_t at = marker.empty() ? std::string_view::npos : text.find(marker);
+  size_t at = FindAligned(text, marker);
   if (at == std::string_view::npos) return 0;
   int v = 0;
   return ParseInt(Trim(text.substr(0, at)), &v) ? v : 0;
 }
 
 int IntBeforeNoComma(std::string_view text, std::string_view marker) {
-  size_t at = marker.empty() ? std::string_view::npos : text.find(marker);
+  size_t at = FindAligned(text, marker);
   if (at == std::string_view::npos) return 0;
   int v = 0;
   return ParseInt(Trim(WithoutCommas(text.substr(0, at))), &v) ? v : 0;
@@ -162,7 +175,7 @@ void ValueAfterPrefix(std::string_view text, std::string_view prefix, std::strin
 }
 
 std::pair<std::string, std::string> SplitFirst(std::string_view text, std::string_view sep) {
-  size_t at = sep.empty() ? std::string_view::npos : text.find(sep);
+  size_t at = FindAligned(text, sep);
   if (at == std::string_view::npos) return {std::string(text), std::string()};
   return {std::string(text.substr(0, at)), std::string(text.substr(at + sep.size()))};
 }

@@ -18,7 +18,7 @@ double NumberOf(std::string_view text, double def);
 // The whole text as a decimal integer with an optional sign, 0 when it is
 // not a plain decimal number (or outside the int range).
 int IntOf(std::string_view text);
-// The part before the first `marker`, trimmed of blanks, as an integer
+// The part before the first `marker` (on a character boundary), trimmed of blanks, as an integer
 // (0 when not a number); 0 when the marker does not occur.
 int IntBefore(std::string_view text, std::string_view marker);
 // As IntBefore with every "," removed from the part first (1,230円 -> 1230).
@@ -29,7 +29,8 @@ int64_t FixedPointOf(std::string_view text);
 
 // If `text` begins with `prefix`, *out becomes the rest; else unchanged.
 void ValueAfterPrefix(std::string_view text, std::string_view prefix, std::string* out);
-// The parts before and after the first `sep`; (text, "") when absent.
+// The parts before and after the first `sep` that starts on a character
+// boundary; (text, "") when absent.
 std::pair<std::string, std::string> SplitFirst(std::string_view text, std::string_view sep);
 // n+1 fields (always n+1 entries): the text split at the one-character
 // separator `sep` (a single byte or one double-byte character), runs of

@@ -109,6 +109,21 @@ TEST(Texts, PrefixAndSplitFirst) {
   EXPECT_EQ(d, "");
 }
 
+TEST(Texts, SeparatorsAndMarkersAreFoundOnlyOnCharacterBoundaries) {
+  // The second byte of "山" (0x8E 0x52) is "R"; the real "R" follows it.
+  auto [a, b] = SplitFirst(J("中山") + "R1", "R");
+  EXPECT_EQ(a, J("中山"));
+  EXPECT_EQ(b, "1");
+  // "ソ" is 0x83 0x5C: its second byte is no "\\".
+  auto [c, d] = SplitFirst(J("ソ") + "\\x", "\\");
+  EXPECT_EQ(c, J("ソ"));
+  EXPECT_EQ(d, "x");
+  auto [e, f] = SplitFirst(J("山"), "R");
+  EXPECT_EQ(e, J("山"));
+  EXPECT_EQ(f, "");
+  EXPECT_EQ(SplitFirst("a\x81", "R").first, "a\x81");  // a lone lead byte at the end
+}
+
 TEST(Texts, SplitFieldsSkipsEmptyFieldsAndDropsExtras) {
   auto f = SplitFields("ab  cd", " ", 2);
   ASSERT_EQ(f.size(), 3u);
