@@ -45,11 +45,15 @@ class Converter {
   }
 
  private:
-  // Bytes to skip over a bad UTF-8 sequence start.
+  // Bytes to skip over a bad or unconvertible UTF-8 sequence: its start and
+  // the continuation bytes that follow it, so a cut-off sequence does not
+  // swallow the characters after it.
   static size_t CharStep(const char* p, size_t left) {
     unsigned char c = static_cast<unsigned char>(*p);
     size_t n = c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF8 ? 4 : 1;
-    return n > left ? left : n;
+    size_t step = 1;
+    while (step < n && step < left && (static_cast<unsigned char>(p[step]) & 0xC0) == 0x80) ++step;
+    return step;
   }
   iconv_t cd_;
 };

@@ -5,7 +5,9 @@
 namespace vorpa {
 
 // Width 3..6: caps "999".."999999"; one decimal below 10, 100, 1000, 10000;
-// formatted "%8.0f" / "%8.1f" and cut to the last `width` characters.
+// formatted "%8.0f" / "%8.1f" (halves rounded away from zero, the branch
+// chosen by the value rounded to one decimal) and cut to the last `width`
+// characters.
 std::string OddsText(double value, int width);
 
 }  // namespace vorpa

@@ -188,11 +188,46 @@ TEST(OddsTexts, WidthsCapsAndDecimals) {
   EXPECT_EQ(OddsText(1e6, 6), "999999");
 }
 
+TEST(OddsTexts, HalvesRoundAwayFromZeroAndRoundingKeepsTheWidth) {
+  // Page odds such as 12.5 are exact halves in binary; they round up like
+  // 13.5 does, not to the even neighbour.
+  EXPECT_EQ(OddsText(12.5, 3), " 13");
+  EXPECT_EQ(OddsText(13.5, 3), " 14");
+  EXPECT_EQ(OddsText(150.5, 4), " 151");
+  EXPECT_EQ(OddsText(998.5, 3), "999");
+  EXPECT_EQ(OddsText(2.25, 4), " 2.3");
+  EXPECT_EQ(OddsText(2.35, 4), " 2.4");
+  // Just below a decimal threshold a value that rounds up to it is shown
+  // without decimals, not as the tail of "100.0".
+  EXPECT_EQ(OddsText(99.95, 4), " 100");
+  EXPECT_EQ(OddsText(99.97, 4), " 100");
+  EXPECT_EQ(OddsText(9.96, 3), " 10");
+  EXPECT_EQ(OddsText(9999.96, 6), " 10000");
+  EXPECT_EQ(OddsText(99.94, 4), "99.9");
+  EXPECT_EQ(OddsText(-1.0, 4), "-1.0");
+}
+
 TEST(Cp932, RoundTripsAndReplacesBadBytes) {
   EXPECT_EQ(Cp932ToUtf8(J("東京１１Ｒ")), "東京１１Ｒ");
   EXPECT_EQ(Cp932ToUtf8("a\x81"), "a\xEF\xBF\xBD");
   EXPECT_EQ(Utf8ToCp932("a\xFF" "b"), "a?b");
   EXPECT_EQ(Cp932ToUtf8(J("①")), "①");
+  // A cut-off UTF-8 sequence costs one "?", not the characters after it.
+  EXPECT_EQ(Utf8ToCp932("\xE6\x9D" "a"), "?a");
+  EXPECT_EQ(Utf8ToCp932("\xC3" "ab"), "?ab");
+  EXPECT_EQ(Utf8ToCp932("x\xF0\x9F\x98\x80y"), "x?y");  // no CP932 form
+}
+
+TEST(Cp932, OddBytesStayWithinTheText) {
+  // 0x80, 0xA0 and 0xFD..0xFF are single bytes; a lead byte at the end
+  // stands alone. Every helper walks such texts without reading past them.
+  const std::string odd = "\x80\xA0\xFD\xFE\xFF\x81";
+  EXPECT_EQ(CutToBytes(odd, 6), odd);
+  EXPECT_EQ(CutToBytes(odd, 5), odd.substr(0, 5));
+  EXPECT_EQ(RemoveBlanks(" " + odd), odd);
+  EXPECT_EQ(SplitFields(odd, ",", 1)[0], odd);
+  EXPECT_EQ(SplitFirst(odd, "\x81").first, odd.substr(0, 5));
+  EXPECT_FALSE(Cp932ToUtf8(odd).empty());
 }
 
 }  // namespace
