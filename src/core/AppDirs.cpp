@@ -6,25 +6,20 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/TextUtil.h"
+
 namespace vorpa {
 namespace fs = std::filesystem;
-
-namespace {
-std::string WithSlash(std::string path) {
-  if (!path.empty() && path.back() != '/') path += '/';
-  return path;
-}
-}  // namespace
 
 std::string ProgramDir() {
   std::error_code ec;
   fs::path exe = fs::read_symlink("/proc/self/exe", ec);
   if (ec) return "./";
-  return WithSlash(exe.parent_path().string());
+  return WithSeparator(exe.parent_path().string());
 }
 
 std::string ConfigDir(const std::string& override) {
-  if (!override.empty()) return WithSlash(override);
+  if (!override.empty()) return WithSeparator(override);
   std::string exeDir = ProgramDir();
   if (access(exeDir.c_str(), W_OK) == 0) return exeDir;
   std::string base;
@@ -35,7 +30,7 @@ std::string ConfigDir(const std::string& override) {
   } else {
     base = ".";
   }
-  std::string dir = WithSlash(base) + "vorpa/";
+  std::string dir = WithSeparator(base) + "vorpa/";
   std::error_code ec;
   fs::create_directories(dir, ec);
   return dir;
