@@ -52,9 +52,7 @@ std::string ResultMark(const TSimDay& day, const TSimMeeting& meeting, const TSi
 }
 
 std::vector<std::string> CardHeader(const TSimMeeting& meeting, const TSimRace& race) {
-  const CivilDate d = DecodeDate(meeting.Date);
-  char date[16];
-  std::snprintf(date, sizeof date, "%04d/%02d/%02d", d.Year, d.Month, d.Day);
+  const std::string date = DateToLongText(meeting.Date);
   const std::string h1 = "第" + std::to_string(meeting.Kai) + "回" + VenueText(meeting) +
                          std::to_string(meeting.Nichi) + "日 " + std::to_string(race.No) +
                          "R（" + date + "）";
