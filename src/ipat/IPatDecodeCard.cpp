@@ -36,8 +36,10 @@ double PageDate(const std::string& h1) {
   return TryTextToDate(Trim(inner), &date) ? date : 0;
 }
 
-// The course text is read as a chain of splits at markers; a step runs only
-// when the previous split found its marker and something follows it.
+// The course text is read as a chain of splits at markers. Each step takes
+// its field from the text before its marker (all of the rest when the marker
+// is missing); the next step runs only when the marker was found and
+// something follows it.
 class TSplitChain {
  public:
   explicit TSplitChain(std::string text) : rest_(std::move(text)) {}
@@ -67,19 +69,25 @@ void TakeCourse(TIPat& s, const std::string& course) {
   TRaceHeader& hd = s.Race.Header;
   TSplitChain chain(course);
   std::string before;
-  const bool more = chain.Next("m", &before);
+  bool more = chain.Next("m", &before);
   hd.Distance = IntOf(Trim(before));
-  if (!more || !chain.Next(kRunners, &before)) return;
+  if (!more) return;
+  more = chain.Next(kRunners, &before);
   hd.CourseText = Trim(before);
-  if (!chain.Next(kWeather, &before)) return;
+  if (!more) return;
+  more = chain.Next(kWeather, &before);
   // More than 18 runners do not fit the record; a negative count is none.
   hd.RunnerCount = std::clamp(IntOf(Trim(before)), 0, kMaxRunners);
   s.CurStatus().RunnerCount = hd.RunnerCount;
-  if (!chain.Next(kGoing, &before)) return;
+  if (!more) return;
+  more = chain.Next(kGoing, &before);
   hd.Weather = Trim(before);
-  if (!chain.Next(kPost, &before)) return;
+  if (!more) return;
+  // A missing marker leaves no text after it: no post time.
+  more = chain.Next(kPost, &before);
   double post = 0;
   hd.StartTime = TryTextToTime(Trim(chain.Rest()), &post) ? post : 0;
+  if (!more) return;
   const std::string going = SplitFirst(before, kColon).second;
   hd.Going = Trim(SplitFirst(going, "/").first);
 }

@@ -233,6 +233,47 @@ TEST_F(CardTest, CardFailures) {
   EXPECT_EQ(Card(CardPage()), 14);  // no runner row with a name
 }
 
+// A step of the course text runs once the step before found its marker with
+// text after it: its field then comes from the page even when its own marker
+// is missing, and only later steps keep the loaded values.
+TEST_F(CardTest, ACutCourseTextClearsTheFieldOfItsLastStep) {
+  TRaceHeader& h = ipat.Race.Header;
+  auto load = [&] {
+    h.CourseText = "OLD";
+    h.RunnerCount = 16;
+    h.Weather = "OLD";
+    h.Going = "OLD";
+    h.StartTime = EncodeTime(15, 40, 0);
+  };
+  auto card = [&](const std::string& course) {
+    TPageBuilder b = CardPage();
+    b.T("[4]<5>", course);
+    Row(b, 1, {"1", "1", "ホース", "牡3", "", "", "騎手", "57.0", "調教師"});
+    return Card(b);
+  };
+  load();
+  EXPECT_EQ(card("2400m 芝・左"), 0);
+  EXPECT_EQ(h.CourseText, Sj("芝・左"));
+  EXPECT_EQ(h.RunnerCount, 16);
+  load();
+  EXPECT_EQ(card("2400m 芝・左 出走頭数：16頭"), 12);
+  EXPECT_EQ(h.CourseText, Sj("芝・左"));
+  EXPECT_EQ(h.RunnerCount, 0);
+  EXPECT_EQ(ipat.Status[1][11].RunnerCount, 0);
+  EXPECT_EQ(h.Weather, "OLD");
+  load();
+  EXPECT_EQ(card("2400m 芝・左 出走頭数：16頭 天候：晴"), 0);
+  EXPECT_EQ(h.Weather, Sj("晴"));
+  EXPECT_EQ(h.StartTime, EncodeTime(15, 40, 0));
+  load();
+  EXPECT_EQ(card("2400m 芝・左 出走頭数：16頭 天候：晴 馬場状態 ：良/"), 13);
+  EXPECT_EQ(h.StartTime, 0);
+  EXPECT_EQ(h.Going, "OLD");
+  load();
+  EXPECT_EQ(card("2400m 芝・左 出走頭数：16頭 天候：晴 馬場状態 ：良/ 発走時刻："), 13);
+  EXPECT_EQ(h.Going, "OLD");
+}
+
 TEST_F(CardTest, AbsurdRunnerCountsStayInsideTheRecord) {
   TPageBuilder many = CardPage("2026/12/06", 40);
   for (int h = 1; h <= 20; ++h) Row(many, h, {"1", std::to_string(h), "H" + std::to_string(h)});
