@@ -85,6 +85,10 @@ bool ParseDate(const char*& p, double* out) {
   return TryEncodeDate(y, m, d, out);
 }
 
+// True when p stands at the end of the whole text: a zero byte inside it
+// is a character like any other, not the end.
+bool AtEnd(const std::string& text, const char* p) { return p == text.c_str() + text.size(); }
+
 }  // namespace
 
 bool TryEncodeDate(int year, int month, int day, double* out) {
@@ -169,7 +173,7 @@ bool TryTextToTime(const std::string& text, double* out) {
   double v = 0;
   if (!ParseTime(p, &v)) return false;
   while (*p == ' ') ++p;
-  if (*p != '\0') return false;
+  if (!AtEnd(text, p)) return false;
   *out = v;
   return true;
 }
@@ -180,7 +184,7 @@ bool TryTextToDate(const std::string& text, double* out) {
   double v = 0;
   if (!ParseDate(p, &v)) return false;
   while (*p == ' ') ++p;
-  if (*p != '\0') return false;
+  if (!AtEnd(text, p)) return false;
   *out = v;
   return true;
 }
@@ -191,9 +195,9 @@ bool TryTextToDateTime(const std::string& text, double* out) {
   double d = 0, t = 0;
   if (!ParseDate(p, &d)) return false;
   while (*p == ' ' || *p == 'T') ++p;
-  if (*p != '\0' && !ParseTime(p, &t)) return false;
+  if (!AtEnd(text, p) && !ParseTime(p, &t)) return false;
   while (*p == ' ') ++p;
-  if (*p != '\0') return false;
+  if (!AtEnd(text, p)) return false;
   *out = d + t;
   return true;
 }

@@ -51,6 +51,9 @@ TEST(DayCount, Texts) {
   EXPECT_FALSE(TryTextToTime("12:60", &p));
   EXPECT_FALSE(TryTextToTime("", &p));
   EXPECT_FALSE(TryTextToTime("12:00:00x", &p));
+  EXPECT_FALSE(TryTextToTime(std::string("12:00") + '\0' + "x", &p));
+  EXPECT_FALSE(TryTextToDate(std::string("2004/01/03") + '\0', &p));
+  EXPECT_FALSE(TryTextToDateTime(std::string("2004-01-03") + '\0' + "12:00", &p));
   EXPECT_FALSE(TryTextToDate("2004/02/30", &p));
   EXPECT_FALSE(TryTextToDateTime("2004-01-03 25:00", &p));
 }

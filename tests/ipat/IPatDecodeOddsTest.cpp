@@ -92,6 +92,8 @@ TEST_F(OddsTest, TimeWords) {
   EXPECT_EQ(Run(DecodeOddsWinPlace, Page("単・複・枠連オッズ", "")), 16);
   EXPECT_EQ(Run(DecodeOddsWinPlace, Page("単・複・枠連オッズ", "オッズ 発売中 ab:cd現在")), 16);
   EXPECT_EQ(Run(DecodeOddsWinPlace, Page("単・複・枠連オッズ", "オッズ 発売中")), 16);
+  // A zero byte inside the time is no end of the text: the time does not convert.
+  EXPECT_EQ(Run(DecodeOddsWinPlace, Page("単・複・枠連オッズ", std::string("オッズ 発売中 14:35") + '\0' + "x現在")), 16);
   EXPECT_EQ(Run(DecodeOddsWinPlace, Page("馬単オッズ")), 33);
   ipat.Race.Header.StartTime = 0;
   EXPECT_EQ(Run(DecodeOddsWinPlace, Page("単・複・枠連オッズ")), 15);
