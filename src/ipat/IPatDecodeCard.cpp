@@ -46,11 +46,10 @@ class TSplitChain {
   // Splits the rest at `marker`: *before gets the text before it (all of the
   // rest when it is missing); true when the chain goes on.
   bool Next(const std::string& marker, std::string* before) {
-    const bool found = rest_.find(marker) != std::string::npos;
     auto [b, r] = SplitFirst(rest_, marker);
     *before = std::move(b);
     rest_ = std::move(r);
-    return found && !rest_.empty();
+    return !rest_.empty();  // a missing marker leaves nothing after it
   }
   const std::string& Rest() const { return rest_; }
 
