@@ -149,6 +149,7 @@ int UrlRequest(std::string_view url, std::string_view body, std::string* out,
   TTransfer transfer{c, out, receiveTimeoutMs, std::chrono::steady_clock::now()};
   curl_easy_setopt(c, CURLOPT_URL, target.c_str());
   curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http");
+  curl_easy_setopt(c, CURLOPT_PATH_AS_IS, 1L);  // no squashing of "/../" or "/./"
   curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(c, CURLOPT_NOPROXY, "localhost,127.0.0.1,::1");
   curl_easy_setopt(c, CURLOPT_USERAGENT, kAgent);

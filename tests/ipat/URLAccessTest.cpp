@@ -149,6 +149,17 @@ TEST(URLAccessTest, TheQueryPartIsNotSent) {
   EXPECT_EQ(server.Requests().at(0).rfind("GET /p/s HTTP/1.0\r\n", 0), 0u);
 }
 
+TEST(URLAccessTest, ThePathIsSentAsWritten) {
+  TRawServer server([](const std::string&) { return Response(200, ""); });
+  std::string out;
+  EXPECT_EQ(UrlRequest(server.Url("/a/../p/./s"), "", &out), 200);
+  EXPECT_EQ(UrlRequest(server.Url("/p%2Fs%20x"), "", &out), 200);
+  const std::vector<std::string> requests = server.Requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0].rfind("GET /a/../p/./s HTTP/1.0\r\n", 0), 0u) << requests[0];
+  EXPECT_EQ(requests[1].rfind("GET /p%2Fs%20x HTTP/1.0\r\n", 0), 0u) << requests[1];
+}
+
 TEST(URLAccessTest, LongBodiesArriveWholeAndCutBodiesKeepWhatCame) {
   std::string big;
   for (int k = 0; k < 100000; ++k) big += char('a' + k % 26);
