@@ -25,7 +25,9 @@
 #include "core/Remark.h"
 #include "core/Setting.h"
 #include "ipat/IPatDebugForm.h"
+#include "ipat/IPatForm.h"
 #include "ui/AboutBox.h"
+#include "ui/SettingForm.h"
 #include "ui/ToolBarImages.h"
 #include "ui/ViewToQt.h"
 
@@ -146,6 +148,8 @@ void TMainForm::CreateActions() {
   connect(actEnd, &QAction::triggered, this, &QWidget::close);
   connect(actManual, &QAction::triggered, this, &TMainForm::actManualExecute);
   connect(actShowAbout, &QAction::triggered, this, &TMainForm::actShowAboutExecute);
+  connect(actSetting, &QAction::triggered, this, &TMainForm::actSettingExecute);
+  connect(actMojipanel, &QAction::triggered, this, &TMainForm::actMojipanelExecute);
 }
 
 void TMainForm::CreateMenus() {
@@ -415,6 +419,17 @@ void TMainForm::actManualExecute() {
 
 void TMainForm::actShowAboutExecute() {
   if (Forms.About) Forms.About->exec();
+}
+
+void TMainForm::actSettingExecute() {
+  if (!Forms.Setting || Forms.Setting->exec() != QDialog::Accepted) return;
+  tmIPAT->setInterval(Setting.IPatChkCycle * 60000);
+  // Changed colour settings show at once.
+  sgSyutuba->viewport()->update();
+}
+
+void TMainForm::actMojipanelExecute() {
+  if (Forms.IPat) Forms.IPat->show();
 }
 
 }  // namespace vorpa

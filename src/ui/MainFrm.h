@@ -126,6 +126,8 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void pnlRecvDblClick();
   void actManualExecute();
   void actShowAboutExecute();
+  void actSettingExecute();
+  void actMojipanelExecute();
 
   // Race list and race card.
   void SetUpRaceList();

@@ -20,9 +20,11 @@
 #include "core/Remark.h"
 #include "core/Setting.h"
 #include "ipat/IPatDebugForm.h"
+#include "ipat/IPatForm.h"
 #include "support/GuiHelpers.h"
 #include "support/TempDir.h"
 #include "ui/AboutBox.h"
+#include "ui/SettingForm.h"
 
 namespace vorpa {
 namespace {
@@ -266,6 +268,33 @@ TEST_F(MainFrmTest, AboutBoxIsShownModally) {
   });
   form_->actShowAbout->trigger();
   EXPECT_TRUE(seen);
+}
+
+TEST_F(MainFrmTest, SettingsDialogOkSetsTheTimerCancelKeepsIt) {
+  EXPECT_EQ(form_->tmIPAT->interval(), 3 * 60000);
+  Setting.IPatChkCycle = 7;  // what the dialog would have saved
+  bool seen = false;
+  test::WhenModal([&](QWidget* modal) {
+    seen = modal == static_cast<QWidget*>(forms_.Setting);
+    qobject_cast<QDialog*>(modal)->reject();
+  });
+  form_->actSetting->trigger();
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(form_->tmIPAT->interval(), 3 * 60000);
+  test::WhenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->accept(); });
+  form_->actSetting->trigger();
+  EXPECT_EQ(form_->tmIPAT->interval(), 7 * 60000);
+  Setting = TSetting();
+}
+
+TEST_F(MainFrmTest, TheStatusMenuEntryShowsTheStatusWindowNotModal) {
+  form_->show();
+  QWidget* status = static_cast<QWidget*>(forms_.IPat);
+  EXPECT_FALSE(status->isVisible());
+  QMenu* get = form_->menuBar()->actions()[1]->menu();
+  get->actions()[4]->trigger();  // 取得状況...(&Q)
+  EXPECT_TRUE(status->isVisible());
+  EXPECT_FALSE(status->isModal());
 }
 
 TEST_F(MainFrmTest, DoubleClickOnTheLampShowsTheDebugWindow) {
