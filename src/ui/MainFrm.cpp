@@ -68,7 +68,11 @@ QAction* MenuAlias(QAction* action, const char* text, QObject* parent) {
 QTableWidget* NewGrid(QWidget* parent, const char* name, int left, int top, int width, int height) {
   auto* g = new QTableWidget(parent);
   g->setObjectName(name);
-  g->setFont(PixelFont("IPAGothic"));
+  // Unsmoothed, the font's 12-pixel glyphs are drawn whole: a smoothed
+  // decimal point falls between pixels and reads as a comma.
+  QFont font = PixelFont("IPAGothic");
+  font.setStyleStrategy(QFont::NoAntialias);
+  g->setFont(font);
   g->verticalHeader()->setMinimumSectionSize(1);
   g->verticalHeader()->setDefaultSectionSize(14);
   g->setGeometry(left, top, width, height);

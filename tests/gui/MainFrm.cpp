@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QDialog>
 #include <QFrame>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QListWidget>
@@ -60,6 +62,22 @@ TEST_F(MainFrmTest, CaptionFontsAndDesignSize) {
     g->setRowCount(2);
     EXPECT_EQ(g->rowHeight(1), 14);
   }
+}
+
+// Odds and burdens read with a decimal point: at 12 pixels a smoothed
+// point drawn between pixels looks like a comma; the grids draw it whole.
+TEST_F(MainFrmTest, GridsDrawTheDecimalPointAsAFullDot) {
+  QImage img(24, 24, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.setFont(form_->sgSyutuba->font());
+  p.setPen(Qt::black);
+  p.drawText(QPointF(5.4, 16), ".");
+  p.end();
+  int dark = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) dark += qGray(img.pixel(x, y)) < 64;
+  EXPECT_GE(dark, 4);
 }
 
 TEST_F(MainFrmTest, MenusInOrder) {
