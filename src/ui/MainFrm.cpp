@@ -427,7 +427,7 @@ void TMainForm::actShowAboutExecute() {
 
 void TMainForm::actSettingExecute() {
   if (!Forms.Setting || Forms.Setting->exec() != QDialog::Accepted) return;
-  tmIPAT->setInterval(Setting.IPatChkCycle * 60000);
+  tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle));
   // Changed colour settings show at once.
   sgSyutuba->viewport()->update();
 }
