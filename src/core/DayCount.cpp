@@ -136,6 +136,7 @@ int DayOfWeek(double value) {
 
 double DateOf(double value) { return std::floor(value + 1e-9); }
 double TimeOf(double value) { return MsecOfDay(value) / 86400000.0; }
+long long MsecOf(double value) { return std::llround(value * 86400000.0); }
 
 std::string DateToText(double value) {
   CivilDate d = DecodeDate(value);

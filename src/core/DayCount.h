@@ -30,6 +30,9 @@ int DayOfWeek(double value);
 // Whole days of a value (the date part) and its time of day.
 double DateOf(double value);
 double TimeOf(double value);
+// A day count in whole milliseconds (rounded): times compared or
+// subtracted this way are exact, unlike their doubles.
+long long MsecOf(double value);
 
 // The fixed text formats: short date "yy/mm/dd", long time "hh:mm:ss",
 // plus the four-digit "yyyy/mm/dd" and "yyyy-mm-dd" forms.

@@ -1,17 +1,19 @@
 #include "core/Race.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 
 #include "core/DayCount.h"
+#include "core/MeetingClock.h"
 #include "core/Setting.h"
 
 namespace vorpa {
 
 namespace {
-// 19:20:00: from then on the meeting date is tomorrow's.
-const double kDayEnd = 19.0 / 24 + 20.0 / 1440;
-const double kTenMinutes = 10.0 / 1440;
+// Times are compared and subtracted in whole milliseconds, so that equal
+// gaps and distances of readings compare equal.
+constexpr long long kMinute = 60000;
+constexpr long long kDay = 1440 * kMinute;
 }  // namespace
 
 void InitSnapshot(OddsSnapshot& s) {
@@ -39,13 +41,14 @@ void ThinSnapshots(TRace& race, int oddsOutLastTime) {
   auto& s = race.Snapshots;
   const int k = static_cast<int>(s.size()) - 1;
   if (k < 3) return;
+  auto at = [&](int i) { return MsecOf(s[i].WinTime()); };
   int p = -1;
   if (race.Header.StartTime != 0 && oddsOutLastTime > 0) {
-    const double target = race.Header.StartTime - oddsOutLastTime / 1440.0;
-    double best = 999.999;
+    const long long target = MsecOf(race.Header.StartTime) - oddsOutLastTime * kMinute;
+    long long best = 999999 * kDay / 1000;  // 999.999 days
     for (int i = 1; i <= k - 1; ++i) {
       if (s[i].WinTime() == 0) continue;
-      const double d = std::fabs(s[i].WinTime() - target);
+      const long long d = std::llabs(at(i) - target);
       if (d < best) {
         best = d;
         p = i;
@@ -53,10 +56,10 @@ void ThinSnapshots(TRace& race, int oddsOutLastTime) {
     }
   }
   int v = 1;
-  double g = 1.0;
+  long long g = kDay;
   for (int i = 1; i <= k - 1; ++i) {
     if (i == p) continue;
-    const double gap = s[i + 1].WinTime() - s[i - 1].WinTime();
+    const long long gap = at(i + 1) - at(i - 1);
     if (gap > 0 && gap <= g) {
       v = i;
       g = gap;
@@ -68,19 +71,20 @@ void ThinSnapshots(TRace& race, int oddsOutLastTime) {
 
 int ChooseSnapshotSlot(TRace& race, double readingTime, double now, const TSetting& setting) {
   auto& s = race.Snapshots;
-  const double clock = TimeOf(now);
-  if (s.empty() || clock < setting.IPatStartTime || clock >= kDayEnd) {
+  const long long clock = MsecOf(TimeOf(now));
+  const long long open = MsecOf(setting.IPatStartTime);
+  if (s.empty() || clock < open || clock >= MsecOf(DaySwitchTime())) {
     s.resize(1);
     InitSnapshot(s[0]);
     return 0;
   }
   const int k = static_cast<int>(s.size()) - 1;
-  bool reuseLast = s[k].WinTime() >= readingTime;
+  bool reuseLast = MsecOf(s[k].WinTime()) >= MsecOf(readingTime);
   if (!reuseLast && setting.MaxOddsCnt >= 1 && static_cast<int>(s.size()) >= setting.MaxOddsCnt) {
     ThinSnapshots(race, setting.OddsOutLastTime);
     reuseLast = true;
   }
-  if (!reuseLast && s[k].WinTime() + kTenMinutes <= setting.IPatStartTime) reuseLast = true;
+  if (!reuseLast && MsecOf(s[k].WinTime()) + 10 * kMinute <= open) reuseLast = true;
   if (reuseLast) {
     InitSnapshot(s[k]);
     return k;

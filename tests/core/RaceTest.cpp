@@ -164,6 +164,26 @@ TEST_F(SlotRule, EqualGapsRemoveTheLaterReadingAndTheFirstAndLastStay) {
   EXPECT_EQ(Marks(race), (std::vector<double>{0, 1, 2, 4, 4}));
 }
 
+// Times as the race file gives them (whole seconds): equal gaps and equal
+// distances must compare equal, whatever the rounding of their differences.
+TEST_F(SlotRule, TimeComparisonsAreExactToTheMillisecond) {
+  TRace race = RaceWithReadings({At(10, 4), At(10, 9), At(10, 14), At(10, 19)});
+  ThinSnapshots(race, 0);  // both gaps are 10 minutes: the later goes
+  EXPECT_EQ(Marks(race), (std::vector<double>{0, 1, 3, 3}));
+
+  // 14:32 and 14:34 lie equally near 14:33: the lower index is protected.
+  race = RaceWithReadings({At(14, 0), At(14, 32), At(14, 34), At(14, 50)});
+  race.Header.StartTime = At(14, 38);
+  ThinSnapshots(race, 5);
+  EXPECT_EQ(Marks(race), (std::vector<double>{0, 1, 3, 3}));
+
+  // A last reading exactly 10 minutes before the window opened is replaced.
+  setting.IPatStartTime = At(12, 7, 1);
+  race = RaceWithReadings({At(11, 0), At(11, 57, 1)});
+  EXPECT_EQ(ChooseSnapshotSlot(race, At(12, 10), Today(12, 10), setting), 1);
+  EXPECT_EQ(race.Snapshots.size(), 2u);
+}
+
 TEST_F(SlotRule, NoThinningBelowFourReadings) {
   setting.MaxOddsCnt = 3;
   TRace race = RaceWithReadings({At(10, 0), At(10, 20), At(10, 40)});
