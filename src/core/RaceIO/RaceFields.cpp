@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/TextUtil.h"
+
 namespace vorpa::raceio {
 
 namespace {
@@ -77,31 +79,7 @@ std::string_view TrimControls(std::string_view text) {
   return text.substr(b, e - b);
 }
 
-namespace {
-std::string_view TrimBlanks(std::string_view t) {
-  size_t b = 0, e = t.size();
-  while (b < e && t[b] == ' ') ++b;
-  while (e > b && t[e - 1] == ' ') --e;
-  return t.substr(b, e - b);
-}
-}  // namespace
-
-int IntOf(std::string_view text) {
-  text = TrimBlanks(text);
-  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
-  int v = 0;
-  auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-  return res.ec == std::errc() && res.ptr == text.data() + text.size() ? v : 0;
-}
-
-double DoubleOf(std::string_view text) {
-  text = TrimBlanks(text);
-  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
-  double v = 0;
-  auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-  if (res.ec != std::errc() || res.ptr != text.data() + text.size() || !std::isfinite(v)) return 0;
-  return v;
-}
+int PaddedIntOf(std::string_view text) { return IntOf(Trim(text)); }
 
 }  // namespace vorpa::raceio
 

@@ -36,10 +36,8 @@ std::string_view Columns(std::string_view line, size_t from, size_t len);
 // The text trimmed of blanks and control characters at both ends (a
 // full-width blank is kept).
 std::string_view TrimControls(std::string_view text);
-// A decimal integer after trimming blanks; 0 when it is not one.
-int IntOf(std::string_view text);
-// A decimal number after trimming blanks; 0 when it is not one.
-double DoubleOf(std::string_view text);
+// The integer of a blank-padded column or token; 0 when it is not one.
+int PaddedIntOf(std::string_view text);
 
 // Number of runner entries a record's value lines cover: RunnerCount in 0..18.
 inline int UsedRunners(const TRace& race) {

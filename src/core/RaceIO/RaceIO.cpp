@@ -87,7 +87,7 @@ TRaceFileEntry RaceFileEntryOf(const std::string& dir, const std::string& fileNa
   e.Path = WithSeparator(dir) + fileName;
   const std::string cp932 = Utf8ToCp932(fileName);
   e.VenueName = cp932.substr(0, 4);
-  e.RaceNo = raceio::IntOf(raceio::Columns(cp932, 5, 2));
+  e.RaceNo = raceio::PaddedIntOf(raceio::Columns(cp932, 5, 2));
   return e;
 }
 

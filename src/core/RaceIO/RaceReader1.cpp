@@ -21,16 +21,16 @@ std::string TextAt(std::string_view line, size_t from, size_t len) {
 void Header(std::string_view l, TRaceHeader& h) {
   h.RaceDate = DateOfText(Columns(l, 6, 8));
   h.VenueName = TextAt(l, 14, 4);
-  h.RaceNo = IntOf(Columns(l, 18, 2));
+  h.RaceNo = PaddedIntOf(Columns(l, 18, 2));
   h.StartTime = TimeOfText(Columns(l, 20, 6));
-  h.Kai = IntOf(Columns(l, 26, 2));
-  h.Nichi = IntOf(Columns(l, 28, 2));
+  h.Kai = PaddedIntOf(Columns(l, 26, 2));
+  h.Nichi = PaddedIntOf(Columns(l, 28, 2));
   h.RaceName = TextAt(l, 30, 50);
   h.Condition1 = TextAt(l, 80, 20);
   h.Condition2 = TextAt(l, 100, 40);
   h.CourseText = TextAt(l, 140, 10);
-  h.Distance = IntOf(Columns(l, 150, 4));
-  h.RunnerCount = std::clamp(IntOf(Columns(l, 154, 2)), 0, kMaxRunners);
+  h.Distance = PaddedIntOf(Columns(l, 150, 4));
+  h.RunnerCount = std::clamp(PaddedIntOf(Columns(l, 154, 2)), 0, kMaxRunners);
   h.Weather = TextAt(l, 156, 6);
   h.Going = TextAt(l, 162, 6);
 }
@@ -40,19 +40,19 @@ void Header(std::string_view l, TRaceHeader& h) {
 void Runner(std::string_view l, bool v101, TSyutuba& s) {
   if (l.empty()) return;
   const size_t x = v101 ? 1 : 0;
-  s.HorseNo = IntOf(Columns(l, 1, 2));
-  s.FrameNo = IntOf(Columns(l, 3, 1));
+  s.HorseNo = PaddedIntOf(Columns(l, 1, 2));
+  s.FrameNo = PaddedIntOf(Columns(l, 3, 1));
   s.HorseName = TextAt(l, 4, 20);
   s.MarkText = TextAt(l, 24, 1);
-  s.Sex = IntOf(Columns(l, 25, 1));
-  s.Age = IntOf(Columns(l, 26, 1 + x));
-  s.BodyWeight = IntOf(Columns(l, 27 + x, 3));
+  s.Sex = PaddedIntOf(Columns(l, 25, 1));
+  s.Age = PaddedIntOf(Columns(l, 26, 1 + x));
+  s.BodyWeight = PaddedIntOf(Columns(l, 27 + x, 3));
   s.WeightDiffKnown = Columns(l, 30 + x, 1) == "1";
-  s.WeightDiff = IntOf(Columns(l, 31 + x, 3));
+  s.WeightDiff = PaddedIntOf(Columns(l, 31 + x, 3));
   s.JockeyName = TextAt(l, 34 + x, 18);
-  s.Burden = DoubleOf(Columns(l, 52 + x, 4));
+  s.Burden = NumberOf(Columns(l, 52 + x, 4), 0);
   s.ApprenticeMark = TextAt(l, 56 + x, 2);
-  s.Finish = IntOf(Columns(l, 58 + x, 2));
+  s.Finish = PaddedIntOf(Columns(l, 58 + x, 2));
   s.Margin = TextAt(l, 60 + x, 6);
 }
 
@@ -76,13 +76,13 @@ void Payouts(std::string_view l, TRaceResult& r) {
   };
   size_t col = 1;
   for (const Run& run : runs) {
-    for (int k = 0; k < run.Count; ++k, col += run.Width) run.First[k] = IntOf(Columns(l, col, run.Width));
+    for (int k = 0; k < run.Count; ++k, col += run.Width) run.First[k] = PaddedIntOf(Columns(l, col, run.Width));
   }
 }
 
 // Fields of six columns from column 1: cells[first + k] for k < count.
 void Sixes(std::string_view l, OddsSnapshot& s, int first, int count) {
-  for (int k = 0; k < count; ++k) s.Cells[first + k] = DoubleOf(Columns(l, 6 * k + 1, 6));
+  for (int k = 0; k < count; ++k) s.Cells[first + k] = NumberOf(Columns(l, 6 * k + 1, 6), 0);
 }
 
 void Block(const std::vector<std::string_view>& lines, size_t at, OddsSnapshot& s) {

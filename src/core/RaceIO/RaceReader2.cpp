@@ -45,7 +45,7 @@ class Decoder {
     if (line.empty() || line[0] == '#') return true;
     if (OpensGroup(line)) {
       depth_ = 1;
-      levels_[0] = {line[0], IntOf(Columns(line, 3, 2)), 0};
+      levels_[0] = {line[0], PaddedIntOf(Columns(line, 3, 2)), 0};
       return true;
     }
     int at = 0;
@@ -54,7 +54,7 @@ class Decoder {
     depth_ = at + 1;
     Level& level = levels_[at];
     ++level.Last;
-    const int rec = IntOf(Columns(line, 2, 2));
+    const int rec = PaddedIntOf(Columns(line, 2, 2));
     if (rec != level.Last || rec > level.Count) return false;
     const std::string_view data = line.size() > 4 ? line.substr(4) : std::string_view();
     return Record(line[0], rec, data);
@@ -79,12 +79,12 @@ class Decoder {
       case 1:
         h.RaceDate = DateOfText(Columns(d, 1, 8));
         h.VenueName = std::string(TrimControls(Columns(d, 9, 4)));
-        h.RaceNo = IntOf(Columns(d, 13, 2));
-        h.Kai = IntOf(Columns(d, 15, 2));
-        h.Nichi = IntOf(Columns(d, 17, 2));
+        h.RaceNo = PaddedIntOf(Columns(d, 13, 2));
+        h.Kai = PaddedIntOf(Columns(d, 15, 2));
+        h.Nichi = PaddedIntOf(Columns(d, 17, 2));
         h.StartTime = TimeOfText(Columns(d, 19, 6));
-        h.Distance = IntOf(Columns(d, 25, 4));
-        h.RunnerCount = std::clamp(IntOf(Columns(d, 29, 2)), 0, kMaxRunners);
+        h.Distance = PaddedIntOf(Columns(d, 25, 4));
+        h.RunnerCount = std::clamp(PaddedIntOf(Columns(d, 29, 2)), 0, kMaxRunners);
         break;
       case 2: h.RaceName = std::string(d); break;
       case 3: h.Condition1 = std::string(d); break;
@@ -102,19 +102,19 @@ class Decoder {
     TSyutuba& s = race_.Runner(rec);
     auto text = [&](size_t from, size_t len) { return std::string(TrimControls(Columns(d, from, len))); };
     s.HorseNo = rec;
-    s.FrameNo = IntOf(Columns(d, 1, 1));
+    s.FrameNo = PaddedIntOf(Columns(d, 1, 1));
     s.HorseName = text(2, 18);
     s.MarkText = text(20, 1);
-    s.Sex = IntOf(Columns(d, 21, 1));
-    s.Age = IntOf(Columns(d, 22, 2));
-    s.BodyWeight = IntOf(Columns(d, 24, 3));
+    s.Sex = PaddedIntOf(Columns(d, 21, 1));
+    s.Age = PaddedIntOf(Columns(d, 22, 2));
+    s.BodyWeight = PaddedIntOf(Columns(d, 24, 3));
     s.WeightDiffKnown = Columns(d, 27, 1) == "1";
-    s.WeightDiff = IntOf(Columns(d, 28, 3));
+    s.WeightDiff = PaddedIntOf(Columns(d, 28, 3));
     s.JockeyName = text(31, 18);
-    s.Burden = DoubleOf(Columns(d, 49, 4));
+    s.Burden = NumberOf(Columns(d, 49, 4), 0);
     s.ApprenticeMark = text(53, 2);
     s.TrainerName = text(55, 18);
-    s.Finish = IntOf(Columns(d, 73, 2));
+    s.Finish = PaddedIntOf(Columns(d, 73, 2));
     s.Margin = text(75, std::string_view::npos);
     return true;
   }
@@ -127,27 +127,27 @@ class Decoder {
     }
     if (rec > refundLine) return;
     PayoutLine p = PayoutLineOf(race_.Result, rec);
-    ForTokens(d, p.Count, [&](int k, std::string_view t) { p.First[k] = IntOf(t); });
+    ForTokens(d, p.Count, [&](int k, std::string_view t) { p.First[k] = PaddedIntOf(t); });
   }
 
   void Vote(int rec, std::string_view d) {
     if (rec > (v21_ ? 9 : 7)) return;
     ForTokens(d, 1, [&](int, std::string_view t) {
-      const double scaled = std::round(DoubleOf(t) * 10000);
+      const double scaled = std::round(NumberOf(t, 0) * 10000);
       race_.Votes[rec - 1] = std::fabs(scaled) < 9.2e18 ? static_cast<int64_t>(scaled) : 0;
     });
   }
 
   void Snapshot(int rec, std::string_view d) {
     if (rec == 1) race_.Snapshots.assign(levels_[0].Count, EmptySnapshot());
-    levels_[1] = {'Z', IntOf(Columns(d, 3, 2)), 0};
+    levels_[1] = {'Z', PaddedIntOf(Columns(d, 3, 2)), 0};
     depth_ = 2;
   }
 
   // Reads `count` values into cells[index(0)], cells[index(1)], ...
   template <typename Index>
   void Values(OddsSnapshot& s, std::string_view d, int count, Index index) {
-    ForTokens(d, count, [&](int k, std::string_view t) { s.Cells[index(k)] = DoubleOf(t); });
+    ForTokens(d, count, [&](int k, std::string_view t) { s.Cells[index(k)] = NumberOf(t, 0); });
   }
 
   void Part(int rec, std::string_view d) {
