@@ -256,8 +256,9 @@ bool TryHexOf(std::string_view text, uint32_t* out) {
 
 std::string Trim(std::string_view text) {
   size_t b = 0, e = text.size();
-  while (b < e && text[b] == ' ') ++b;
-  while (e > b && text[e - 1] == ' ') --e;
+  auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
+  while (b < e && blank(text[b])) ++b;
+  while (e > b && blank(text[e - 1])) --e;
   return std::string(text.substr(b, e - b));
 }
 

@@ -53,7 +53,8 @@ bool TryIntOf(std::string_view text, int* out);
 // Hexadecimal digits of either case (1..8 of them) as a number; false for
 // an empty text or any other character.
 bool TryHexOf(std::string_view text, uint32_t* out);
-// Trims half-width blanks at both ends.
+// Trims blanks and control characters (bytes up to 0x20) at both ends;
+// no CP932 trail byte lies in that range.
 std::string Trim(std::string_view text);
 
 }  // namespace vorpa

@@ -80,6 +80,8 @@ TEST(Numbers, ExtractsDecimalsAndIntegers) {
   EXPECT_DOUBLE_EQ(NumberOf("1e999", 0), 0);
   EXPECT_EQ(IntBefore("11R", "R"), 11);
   EXPECT_EQ(IntBefore(" 7 R", "R"), 7);
+  EXPECT_EQ(IntBefore("\t12\r\nR", "R"), 12);
+  EXPECT_EQ(Trim("\t a b \n"), "a b");
   EXPECT_EQ(IntBefore("11", "R"), 0);
   EXPECT_EQ(IntBefore("xR", "R"), 0);
   EXPECT_EQ(IntBefore("99999999999R", "R"), 0);
