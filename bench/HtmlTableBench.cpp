@@ -3,22 +3,15 @@
 // measures the same pages through lxml for comparison.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "ipat/HtmlTable.h"
+#include "support/SavedPages.h"
 
 namespace {
 
-std::string ReadPage(const char* name) {
-  std::ifstream in(std::string(VORPA_SOURCE_DIR) + "/bench/data/" + name, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using vorpa::test::SavedPage;
 
 void Tables(benchmark::State& state, const char* name) {
-  const std::string page = ReadPage(name);
+  const std::string page = SavedPage(name);
   vorpa::TTextList list;
   for (auto _ : state) {
     vorpa::ExtractTables(page, &list);
@@ -29,7 +22,7 @@ void Tables(benchmark::State& state, const char* name) {
 }
 
 void Forms(benchmark::State& state, const char* name) {
-  const std::string page = ReadPage(name);
+  const std::string page = SavedPage(name);
   vorpa::TTextList list;
   for (auto _ : state) {
     vorpa::ExtractForms(page, &list);

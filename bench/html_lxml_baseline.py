@@ -10,7 +10,7 @@ import time
 
 import lxml.html
 
-DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "data")
+DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "data", "pages")
 
 
 def walk(page):
