@@ -181,4 +181,16 @@ std::string IPatRaceLabel(const TIPat& s) {
   return std::to_string(s.CurRace) + "R";
 }
 
+TIPatStatusTexts IPatStatusTexts(const TIPat& s) {
+  TIPatStatusTexts t;
+  t.State = IPatStateLabel(s.IPatState);
+  t.Venue = IPatVenueLabel(s);
+  t.Race = IPatRaceLabel(s);
+  t.ActionCount = std::to_string(s.ActionCount);
+  t.AccessCount = std::to_string(s.AccessCount);
+  t.ErrRetryCount = std::to_string(s.ErrRetryCount);
+  t.ErrWaitCount = std::to_string(s.ErrWaitCount);
+  return t;
+}
+
 }  // namespace vorpa

@@ -19,6 +19,14 @@ std::vector<std::string> IPatLogBlock(const TIPat& s);
 std::string IPatVenueLabel(const TIPat& s);
 std::string IPatRaceLabel(const TIPat& s);
 
+// The seven value labels of the status window for the session. State is
+// the state's name, "" for a value outside 0..15 (the label is left as it
+// was); the counters are in decimal.
+struct TIPatStatusTexts {
+  std::string State, Venue, Race, ActionCount, AccessCount, ErrRetryCount, ErrWaitCount;
+};
+TIPatStatusTexts IPatStatusTexts(const TIPat& s);
+
 // The shortest general decimal form of a number (up to 15 significant
 // digits): 3.4, 12, -1.
 std::string GeneralText(double value);

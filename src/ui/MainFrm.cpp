@@ -96,7 +96,10 @@ TMainForm::TMainForm(const std::string& configDir, QWidget* parent)
 
 TMainForm::~TMainForm() { FormDestroy(); }
 
-void TMainForm::AttachForms(const TAppForms& forms) { Forms = forms; }
+void TMainForm::AttachForms(const TAppForms& forms) {
+  Forms = forms;
+  StatusView = forms.IPat;
+}
 
 QAction* TMainForm::NewAction(const char* name, const char* caption, const char* hint, int image) {
   auto* a = new QAction(U(caption), this);

@@ -132,5 +132,29 @@ TEST_F(LogTest, StatusLabels) {
   EXPECT_EQ(IPatVenueLabel(ipat), "");
 }
 
+TEST_F(LogTest, StatusTextsOfTheSevenLabels) {
+  ipat.CurVenue = 2;
+  ipat.CurRace = 4;
+  ipat.ActionCount = 3;
+  ipat.AccessCount = 1234;
+  ipat.ErrRetryCount = 2;
+  ipat.ErrWaitCount = 59;
+  ipat.IPatState = TIPat::OddsExacta;
+  TIPatStatusTexts t = IPatStatusTexts(ipat);
+  EXPECT_EQ(t.State, Sj("馬単オッズ取得"));
+  EXPECT_EQ(t.Venue, Sj("中山"));
+  EXPECT_EQ(t.Race, "4R");
+  EXPECT_EQ(t.ActionCount, "3");
+  EXPECT_EQ(t.AccessCount, "1234");
+  EXPECT_EQ(t.ErrRetryCount, "2");
+  EXPECT_EQ(t.ErrWaitCount, "59");
+  ipat.IPatState = TIPat::WaitStart;
+  t = IPatStatusTexts(ipat);
+  EXPECT_EQ(t.State, Sj("開始待ち"));
+  EXPECT_EQ(t.Venue + t.Race, "");
+  ipat.IPatState = 16;  // no name: the window keeps its label
+  EXPECT_EQ(IPatStatusTexts(ipat).State, "");
+}
+
 }  // namespace
 }  // namespace vorpa
