@@ -1,10 +1,148 @@
 #include "ipat/IPatDebugForm.h"
 
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/FileLock.h"
+#include "ipat/IPat.h"
+#include "ipat/IPatSink.h"
+#include "ui/RadioGroup.h"
+
 namespace vorpa {
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QStringList Texts(std::initializer_list<const char*> items) {
+  QStringList list;
+  for (const char* item : items) list << U(item);
+  return list;
+}
+
+}  // namespace
 
 TIPatDebugForm::TIPatDebugForm(QWidget* parent) : QDialog(parent) {
   setObjectName("IPatDebugForm");
-  setWindowTitle(QString::fromUtf8("IPATデータ取得デバッグ用"));
+  setWindowTitle(U("IPATデータ取得デバッグ用"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+
+  rgState = new TRadioGroup(U("状態"),
+                            Texts({"開始待ち", "ログイン", "開催地", "読込", "出馬", "単複枠", "馬単",
+                                   "３連複", "３連単", "馬連", "ワイド", "成績", "書込", "終了",
+                                   "Err終了", "完全終了"}),
+                            2, this);
+  rgState->setObjectName("rgState");
+  rgKaisai = new TRadioGroup(U("競馬場"), Texts({"開催地1", "開催地2", "開催地3"}), 1, this);
+  rgKaisai->setObjectName("rgKaisai");
+  QStringList races;
+  for (int r = 1; r <= 12; ++r) races << QString::number(r);
+  rgRaceNo = new TRadioGroup(U("レース"), races, 2, this);
+  rgRaceNo->setObjectName("rgRaceNo");
+  for (TRadioGroup* g : {rgState, rgKaisai, rgRaceNo}) g->SetItemIndex(0);
+
+  edtFileName = new QLineEdit(this);
+  edtFileName->setObjectName("edtFileName");
+  auto button = [this](const char* name, const char* caption) {
+    auto* b = new QPushButton(U(caption), this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+  };
+  btnSelectFile = button("btnSelectFile", "Select...");
+  btnLoadHtml = button("btnLoadHtml", "LoadHtml");
+  btnSetState = button("btnSetState", "SetState");
+  btnNext = button("btnNext", "Next");
+  btnGetURL = button("btnGetURL", "GetURL");
+  btnDecode = button("btnDecode", "Decode");
+  btnLoad = button("btnLoad", "LoadRace");
+  btnWrite = button("btnWrite", "WriteRace");
+  btnCancel = button("btnCancel", "閉じる");
+  btnCancel->setDefault(true);
+
+  auto* groups = new QHBoxLayout;
+  groups->addWidget(rgState);
+  groups->addWidget(rgKaisai, 0, Qt::AlignTop);
+  groups->addWidget(rgRaceNo, 0, Qt::AlignTop);
+  auto* file = new QHBoxLayout;
+  file->addWidget(new QLabel("file", this));
+  file->addWidget(edtFileName, 1);
+  file->addWidget(btnSelectFile);
+  auto* buttons = new QGridLayout;
+  int k = 0;
+  for (QPushButton* b : {btnLoadHtml, btnSetState, btnNext, btnGetURL, btnDecode, btnLoad, btnWrite,
+                         btnCancel}) {
+    buttons->addWidget(b, k / 4, k % 4);
+    ++k;
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel("Welcome to Debug World!", this));
+  layout->addLayout(groups);
+  layout->addLayout(file);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(btnSelectFile, &QPushButton::clicked, this, &TIPatDebugForm::btnSelectFileClick);
+  connect(btnLoadHtml, &QPushButton::clicked, this, &TIPatDebugForm::btnLoadHtmlClick);
+  connect(btnSetState, &QPushButton::clicked, this, &TIPatDebugForm::btnSetStateClick);
+  connect(btnNext, &QPushButton::clicked, this, &TIPatDebugForm::btnNextClick);
+  connect(btnGetURL, &QPushButton::clicked, this, &TIPatDebugForm::btnGetURLClick);
+  connect(btnDecode, &QPushButton::clicked, this, &TIPatDebugForm::btnDecodeClick);
+  connect(btnLoad, &QPushButton::clicked, this, &TIPatDebugForm::btnLoadClick);
+  connect(btnWrite, &QPushButton::clicked, this, &TIPatDebugForm::btnWriteClick);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TIPatDebugForm::SetSession(TIPat* session, TIPatStatusView* statusView) {
+  session_ = session;
+  statusView_ = statusView;
+}
+
+void TIPatDebugForm::btnSelectFileClick() {
+  const QString name = QFileDialog::getOpenFileName(this, QString(), edtFileName->text());
+  if (!name.isEmpty()) edtFileName->setText(name);
+}
+
+void TIPatDebugForm::btnLoadHtmlClick() {
+  if (!LockedReadFile(edtFileName->text().toStdString(), &PageText)) PageText.clear();
+}
+
+void TIPatDebugForm::btnSetStateClick() {
+  if (!session_) return;
+  session_->IPatState = static_cast<uint8_t>(rgState->ItemIndex());
+  session_->CurVenue = rgKaisai->ItemIndex() + 1;
+  session_->CurRace = rgRaceNo->ItemIndex() + 1;
+}
+
+void TIPatDebugForm::btnNextClick() {
+  if (!session_) return;
+  session_->NextState();
+  if (statusView_) statusView_->IPatStateToForm(*session_);
+}
+
+void TIPatDebugForm::btnGetURLClick() {
+  if (session_) PageText = session_->Fetch();
+}
+
+void TIPatDebugForm::btnDecodeClick() {
+  if (!session_) return;
+  DecodeResult = session_->Decode(PageText);
+  if (DecodeResult == 0 && statusView_) statusView_->ShowRaceInfo(*session_);
+}
+
+void TIPatDebugForm::btnLoadClick() {
+  if (session_) session_->LoadRace();
+}
+
+void TIPatDebugForm::btnWriteClick() {
+  if (session_) session_->StoreRace();
 }
 
 }  // namespace vorpa
