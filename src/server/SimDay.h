@@ -16,7 +16,7 @@ struct TSimRunner {
   int BodyWeight = 0;     // kg
   int WeightDiff = 0;
   bool FirstStart = false;
-  std::string Jockey;     // with the apprentice mark, e.g. "☆佐藤一真"
+  std::string Jockey;     // with the apprentice mark, e.g. "☆青柳汐路"
   std::string Burden;     // "57.0"
   std::string Trainer;
   double Strength = 0;    // the market's view of the horse

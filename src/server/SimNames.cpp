@@ -1,31 +1,46 @@
 #include "server/SimNames.h"
 
+#include <iterator>
+
 namespace vorpa::sim {
 namespace {
 
+// Every word here is made up for the simulator; no list combines into the
+// name of a real horse, rider, trainer or race.
 const char* const kHorseHeads[] = {
-    "サクラ", "メイショウ", "ゴールド", "シルバー", "トウカイ", "マイネル", "エイシン",
-    "ダイワ", "アドマイヤ", "キタサン", "ウイン", "タガノ", "ヒシ", "スマート", "ニシノ",
-    "レッド", "ブラック", "ミスター", "ハッピー", "セイウン"};
+    "ミナモ", "ユキヤナギ", "ホシクズ", "ヤマブキ", "アオバネ", "ミズクサ", "ハナウタ",
+    "ソヨカ", "ナツツバキ", "ウスベニ", "コダマ", "シズク", "ルリ", "フユボシ", "コノハ",
+    "クルミ", "ササナミ", "ミカヅキ", "モミジバ", "ハマナス"};
 const char* const kHorseTails[] = {
-    "ブレイブ", "ローズ", "スター", "フラッシュ", "ソング", "ウインド", "ハート", "クイーン",
-    "キング", "ドリーム", "アロー", "ムーン", "リーフ", "ベル", "ナイト", "カイザー",
-    "グレイス", "ルージュ", "テソーロ", "ボルト", "エース", "ミライ", "ハヤテ", "カグラ"};
+    "ランタン", "ワルツ", "リボン", "カルーセル", "ノート", "マリンバ", "タクト", "コンパス",
+    "ミトン", "カンテラ", "ビオラ", "チェロ", "スピカ", "ロゼ", "ポルカ", "ソネット",
+    "パステル", "ランタナ", "カリヨン", "タンゴ", "ロンド", "アリア", "フーガ", "ボレロ"};
 const char* const kSurnames[] = {
-    "佐藤", "田中", "武藤", "横山", "川田", "松山", "岩田", "坂井", "菅原", "戸崎",
-    "北村", "丹内", "西村", "鮫島", "永野", "小林", "吉田", "石橋", "大野", "池添"};
+    "青柳", "浅沼", "井口", "梅津", "大槻", "笠原", "桐谷", "久保", "古賀", "坂口",
+    "篠原", "杉浦", "千葉", "塚本", "戸川", "中沢", "根本", "野口", "浜田", "水野"};
 const char* const kGivenNames[] = {
-    "一真", "和生", "友一", "弘平", "瑠星", "明人", "圭太", "大輔", "駿", "康太",
-    "勇介", "雅", "隼人", "拓也", "亮", "誠"};
+    "汐路", "灯吾", "葵丞", "朔郎", "樫緒", "霧彦", "鷹丸", "杢太", "椋", "柊作",
+    "凪斗", "楡", "蒔生", "榧人", "櫂", "檀"};
+// Visiting riders, written as the card writes foreign names: a full-width
+// initial, "．" and the surname in katakana. One per surname and given name,
+// so that they come from the same draws as the home riders.
+const char* const kVisitorSurnames[] = {
+    "ヴァルデン", "ブロスキ", "カルネロ", "オルテンス", "ミュラック", "ザンカレリ", "トルヴァン",
+    "ノヴァーチ", "ドルゴンツ", "フィオラン", "ソルベック", "ダンハイム", "クヴェスト",
+    "リンドホー", "マルセロス", "グラニエル", "ヘルミッツ", "ボワスラン", "ティエルノ", "ウェルズリ"};
+const char* const kVisitorInitials[] = {"Ａ", "Ｂ", "Ｄ", "Ｅ", "Ｆ", "Ｇ", "Ｈ", "Ｊ",
+                                        "Ｋ", "Ｌ", "Ｍ", "Ｎ", "Ｐ", "Ｒ", "Ｓ", "Ｔ"};
+static_assert(std::size(kVisitorSurnames) == std::size(kSurnames));
+static_assert(std::size(kVisitorInitials) == std::size(kGivenNames));
 const char* const kTrainerNames[] = {
-    "国枝栄", "堀宣行", "木村哲也", "矢作芳人", "友道康夫", "中内田充", "池江泰寿",
-    "手塚貴久", "宮田敬介", "杉山晴紀", "斉藤崇史", "鹿戸雄一", "高野友和", "田村康仁"};
-const char* const kPlaces[] = {"鎌倉", "秩父", "浦安", "晩秋", "師走", "美浦", "房総", "多摩川",
-                               "北山", "醍醐", "香嵐渓", "桑名", "清水", "舞子", "宮崎"};
+    "森汐平", "辻樫男", "宇野霧生", "江藤鷺太", "小松梓丞", "片桐瑛蔵", "北見杢平",
+    "栗林檀吾", "佐久間楢", "瀬尾柾人", "高森楡郎", "土屋椿彦", "徳永榊", "西尾朴斎"};
+const char* const kPlaces[] = {"雲梯", "鈴鳴", "花筏", "風待", "星降", "霧笛", "雪灯", "瑠璃沼",
+                               "蛍火", "竹音", "石榴坂", "鴫立", "苔庭", "藤棚", "菱沼"};
 const char* const kKinds[] = {"ステークス", "特別", "カップ", "賞"};
-const char* const kGraded[] = {"チャレンジカップ", "カペラステークス", "中日新聞杯",
-                               "ターコイズステークス", "朝日杯セントライト記念",
-                               "ジャパンダートクラシック", "ステイヤーズステークス"};
+const char* const kGraded[] = {"ルリカケスカップ", "鴫立野ステークス", "苔庭大賞典",
+                               "ヒメシャラステークス", "竹音記念ハンデキャップ",
+                               "霧笛ヶ岬ダートクラシック", "鈴鳴ロングディスタンス"};
 
 // Characters of a UTF-8 text (each kana is one three-byte character).
 size_t CharCount(const std::string& s) {
@@ -44,7 +59,9 @@ std::string HorseName(TDraws& d) {
 }
 
 std::string JockeyName(TDraws& d, int* allowance) {
-  std::string name = std::string(d.Pick(kSurnames)) + d.Pick(kGivenNames);
+  const int surname = d.Below(int(std::size(kSurnames)));
+  const int given = d.Below(int(std::size(kGivenNames)));
+  const std::string name = std::string(kSurnames[surname]) + kGivenNames[given];
   *allowance = 0;
   const double u = d.Next();
   if (u < 0.06) {
@@ -59,6 +76,7 @@ std::string JockeyName(TDraws& d, int* allowance) {
     *allowance = 1;
     return "☆" + name;
   }
+  if (u >= 0.96) return std::string(kVisitorInitials[given]) + "．" + kVisitorSurnames[surname];
   return name;
 }
 

@@ -80,7 +80,7 @@ TEST(RaceFileWriter, HeaderAndRunnerColumns) {
   s.JockeyName = Utf8ToCp932("山田太郎");
   s.Burden = 57;
   s.ApprenticeMark = Utf8ToCp932("▲");
-  s.TrainerName = Utf8ToCp932("林勇");
+  s.TrainerName = Utf8ToCp932("林檀");
   s.Finish = -1;
   s.Margin = "";
   race.Runner(11).WeightDiff = 6;

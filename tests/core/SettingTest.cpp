@@ -151,11 +151,11 @@ TEST(Remark, FindTakesTheFirstPrefixInListOrder) {
 TEST(Remark, SaveLoadAndMissingFile) {
   TempDir dir;
   TRemarkables r;
-  r.Items.push_back({Utf8ToCp932("武豊"), 0x1FFFFFF, 0x800000});
+  r.Items.push_back({Utf8ToCp932("浅沼葵丞"), 0x1FFFFFF, 0x800000});
   r.Items.push_back({"X", 0, 0xABCDEF});
   ASSERT_TRUE(r.Save(dir.Path()));
   EXPECT_EQ(ReadFileBytes(dir.File("VorpaRemark.txt")),
-            Utf8ToCp932("武豊") + ",FFFFFF,800000\r\nX,000000,ABCDEF\r\n");
+            Utf8ToCp932("浅沼葵丞") + ",FFFFFF,800000\r\nX,000000,ABCDEF\r\n");
   TRemarkables back;
   back.Load(dir.Path());
   ASSERT_EQ(back.Items.size(), 2u);

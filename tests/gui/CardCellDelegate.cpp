@@ -107,7 +107,7 @@ TEST_F(CardCellDelegateTest, RemarkColoursByPrefixEvenWhenCurrent) {
   EXPECT_EQ(Back(jockey), QColor(0, 0x80, 0));
   EXPECT_TRUE(HasInk(jockey, Qt::white));
   // Not in the list: row colour and window text.
-  QImage trainer = Paint(2, kColTrainer, QString::fromUtf8("加藤正"), true);
+  QImage trainer = Paint(2, kColTrainer, QString::fromUtf8("加藤榧"), true);
   EXPECT_EQ(Back(trainer), QColor(0xF0, 0xF0, 0xF0));
   EXPECT_TRUE(HasInk(trainer, Qt::black));
 }

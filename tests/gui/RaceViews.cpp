@@ -120,7 +120,7 @@ TEST_F(RaceViewsTest, OpenDateListsTheDayAndShowsTheFirstRace) {
   EXPECT_EQ(Cell(f.sgOddsTime, 1, 0), "09:30");
   EXPECT_EQ(Cell(f.sgOddsTime, 15, 0), "14:10");
   EXPECT_EQ(f.sgOddsTime->currentRow(), 14);
-  EXPECT_EQ(f.lblRaceInfo->text(), U(" 26/12/06 東京 5回 8日 1R 師走ステークス"));
+  EXPECT_EQ(f.lblRaceInfo->text(), U(" 26/12/06 東京 5回 8日 1R 雪灯ステークス"));
   EXPECT_EQ(f.lblRaceInfo2->text(),
             U(" サラ系３歳以上 オープン（国際）（指定）　定量 18頭 芝・左 2400m 晴 良"));
   ExpectCard(Expected("東京", 1, kOrderNo, 14));

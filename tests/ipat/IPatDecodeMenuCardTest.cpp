@@ -128,7 +128,7 @@ TPageBuilder CardPage(const std::string& date = "2026/12/06", int runners = 3) {
   TPageBuilder b;
   b.T("[4]<1>", "2026年12月6日（" + date + "）")
       .T("[4]<2>", "5回東京3日 11R")
-      .T("[4]<3>", "ジャパンカップ")
+      .T("[4]<3>", "シロツメカップ")
       .T("[4]<4>", "サラ系３歳以上　オープン")
       .T("[4]<5>", "2400m 芝・左 出走頭数：" + std::to_string(runners) +
                        "頭 天候：晴 馬場状態 ：良/ 発走時刻：15:40");
@@ -152,12 +152,12 @@ class CardTest : public DecodeTest {
 
 TEST_F(CardTest, HeaderCourseAndRunners) {
   TPageBuilder b = CardPage();
-  Row(b, 1, {"1", "1", "テスト ホース", "せん5", "480k", "+12k", "☆田中", "55.0", "鈴木"});
-  Row(b, 2, {"2", "取消", "スクラッチ", "牝 4", "462k", "-4k", "佐藤", "54", "高橋"});
+  Row(b, 1, {"1", "1", "テスト ホース", "せん5", "480k", "+12k", "☆田村", "55.0", "鈴木"});
+  Row(b, 2, {"2", "取消", "スクラッチ", "牝 4", "462k", "-4k", "斎藤", "54", "高橋"});
   Row(b, 3, {"3", "3", "サード", "牡3", "500k", "0k", "山田　太郎", "57.0", "伊藤"});
   ASSERT_EQ(Card(b), 0);
   const TRaceHeader& h = ipat.Race.Header;
-  EXPECT_EQ(h.RaceName, Sj("5回東京3日 11Rジャパンカップ"));
+  EXPECT_EQ(h.RaceName, Sj("5回東京3日 11Rシロツメカップ"));
   EXPECT_EQ(h.Condition1, Sj("サラ系３歳以上"));
   EXPECT_EQ(h.Condition2, Sj("オープン"));
   EXPECT_EQ(h.Distance, 2400);
@@ -178,7 +178,7 @@ TEST_F(CardTest, HeaderCourseAndRunners) {
   EXPECT_TRUE(a.WeightDiffKnown);
   EXPECT_EQ(a.WeightDiff, 12);
   EXPECT_EQ(a.ApprenticeMark, Sj("☆"));
-  EXPECT_EQ(a.JockeyName, Sj("田中"));
+  EXPECT_EQ(a.JockeyName, Sj("田村"));
   EXPECT_EQ(a.Burden, 55.0);
   EXPECT_EQ(a.MarkText, "-");
   EXPECT_EQ(a.TrainerName, Sj("鈴木"));

@@ -48,7 +48,7 @@ TEST_F(LogTest, MeetingBlock) {
 
 TEST_F(LogTest, CardBlockPrintsScratchedRunnersWithMinusOne) {
   TRaceHeader& h = ipat.Race.Header;
-  h.RaceName = Sj("ジャパンカップ");
+  h.RaceName = Sj("シロツメカップ");
   h.Condition1 = "C1";
   h.Condition2 = "C2";
   h.Distance = 2400;
@@ -60,7 +60,7 @@ TEST_F(LogTest, CardBlockPrintsScratchedRunnersWithMinusOne) {
   TSyutuba& u = ipat.Race.Runner(1);
   u = {1, 1, Sj("ホース"), "-", 1, 4, 480, true, -4, Sj("騎手"), 57.0, Sj("☆"), "T", -1, ""};
   EXPECT_EQ(Block(TIPat::RaceCard),
-            (Lines{Sj("[出馬]東京11"), Sj("[ジャパンカップ] [C1] [C2]"), Sj("2400 芝 1 晴 良 15:40:00"),
+            (Lines{Sj("[出馬]東京11"), Sj("[シロツメカップ] [C1] [C2]"), Sj("2400 芝 1 晴 良 15:40:00"),
                    Sj("1 1 ホース 1 4 480 -4 騎手 ☆ 57 -1")}));
 }
 

@@ -44,16 +44,20 @@ TEST_F(SavedPagesTest, LoginMenu) {
 TEST_F(SavedPagesTest, AWholeVisit) {
   ASSERT_EQ(Decode(TIPat::RaceCard, "card18.html"), 0);
   const TRace& race = ipat.Race;
-  EXPECT_EQ(race.Header.RaceName, Utf8ToCp932("香嵐渓ステークス"));
+  EXPECT_EQ(race.Header.RaceName, Utf8ToCp932("石榴坂ステークス"));
   EXPECT_EQ(race.Header.Condition1, Utf8ToCp932("３歳以上"));
   EXPECT_EQ(race.Header.Distance, 1200);
   EXPECT_EQ(race.Header.RunnerCount, 18);
   EXPECT_EQ(race.Header.Going, Utf8ToCp932("重"));
   EXPECT_EQ(race.Header.Weather, Utf8ToCp932("雨"));
   EXPECT_NEAR(race.Header.StartTime, EncodeTime(15, 45, 0), 1e-9);
-  EXPECT_EQ(race.Runner(1).HorseName, Utf8ToCp932("ヒシドリーム"));
+  EXPECT_EQ(race.Runner(1).HorseName, Utf8ToCp932("ルリカンテラ"));
   EXPECT_EQ(race.Runner(1).Sex, 2);
   EXPECT_EQ(race.Runner(5).ApprenticeMark, Utf8ToCp932("▲"));
+  EXPECT_EQ(race.Runner(5).JockeyName, Utf8ToCp932("大槻蒔生"));
+  // A visiting rider's name keeps its full-width stop and gets no mark.
+  EXPECT_EQ(race.Runner(8).JockeyName, Utf8ToCp932("Ｅ．ヴァルデン"));
+  EXPECT_EQ(race.Runner(8).ApprenticeMark, Utf8ToCp932("　"));
   EXPECT_EQ(race.Runner(9).Age, 4);
   EXPECT_EQ(race.Runner(9).WeightDiff, -12);
 

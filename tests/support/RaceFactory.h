@@ -52,19 +52,19 @@ inline double OddsValue(double x) {
 
 inline void FillCard(TRace& race, const RaceRecipe& r, Dice& dice) {
   static const char* const kHorse[] = {"アオゾラノカナタ", "ハルカゼトキメキ", "シロガネノツバサ",
-                                       "ミナモノヒカリ", "ホシノカケラ", "ユキワリソウ",
+                                       "ミナモノヒカリ", "ミズカキボシ", "ソヨギノハネ",
                                        "アカツキノウタ", "カゼノサイコウ", "ナナイロノユメ",
                                        "コハクノトキ", "ツキノミチシルベ", "ヒカリノソウゲン"};
-  static const char* const kJockey[] = {"山田太郎", "佐藤一郎", "鈴木次郎", "高橋三郎", "田中四郎",
-                                        "伊藤五郎", "渡辺六郎", "中村健", "小林誠"};
-  static const char* const kTrainer[] = {"加藤正", "吉田学", "山口隆", "松本剛", "井上修",
-                                         "木下実", "林勇", "清水豊"};
+  static const char* const kJockey[] = {"山田太郎", "斎藤一郎", "鈴木次郎", "高橋三郎", "田村四郎",
+                                        "伊藤五郎", "渡辺六郎", "中村杢", "小川樫"};
+  static const char* const kTrainer[] = {"加藤榧", "吉川樫", "山口椋", "松本柾", "井上楡",
+                                         "木下櫂", "林檀", "清原榊"};
   static const char* const kMark[] = {"　", "　", "　", "☆", "△", "▲"};
   TRaceHeader& h = race.Header;
   h.StartTime = EncodeTime(15, 40, 0);
   h.Kai = 5;
   h.Nichi = 8;
-  h.RaceName = Sjis("師走ステークス");
+  h.RaceName = Sjis("雪灯ステークス");
   h.Condition1 = Sjis("サラ系３歳以上");
   h.Condition2 = Sjis("オープン（国際）（指定）　定量");
   h.CourseText = Sjis("芝・左");

@@ -40,9 +40,9 @@ TEST(DecodeCommand, CardBlockAndStore) {
   ASSERT_EQ(lines.size(), 1u + 1 + 2 + 18);
   EXPECT_EQ(lines[0], "0");
   EXPECT_EQ(lines[1], "[出馬]小倉11");
-  EXPECT_EQ(lines[2], "[香嵐渓ステークス] [３歳以上] [オープン]");
+  EXPECT_EQ(lines[2], "[石榴坂ステークス] [３歳以上] [オープン]");
   EXPECT_EQ(lines[3], "1200 芝・右 18 雨 重 15:45:00");
-  EXPECT_EQ(lines[4], "1 1 ヒシドリーム 2 7 434 4 戸崎圭太 　 57 0");
+  EXPECT_EQ(lines[4], "1 1 ルリカンテラ 2 7 434 4 久保杢太 　 57 0");
   TRace race;
   LoadRace(dir.Path() + "data", Utf8ToCp932("小倉"), 11, race, EncodeDate(2026, 12, 6));
   EXPECT_EQ(race.Header.RunnerCount, 18);

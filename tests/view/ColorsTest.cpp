@@ -71,16 +71,16 @@ TEST(RemarkCellColors, FirstPrefixEntryWins) {
   TSetting s;
   s.GridStriped = true;
   TRemarkables remarks;
-  remarks.Parse(Utf8ToCp932("サクラ,FFFFFF,800000\r\nサクラバクシン,0000FF,00FF00\r\n"));
-  TCellColors c = RemarkCellColors(Utf8ToCp932("サクラバクシンオー"), 1, s, remarks);
+  remarks.Parse(Utf8ToCp932("コノハ,FFFFFF,800000\r\nコノハカリヨ,0000FF,00FF00\r\n"));
+  TCellColors c = RemarkCellColors(Utf8ToCp932("コノハカリヨン"), 1, s, remarks);
   EXPECT_EQ(c.Back, 0x800000u);
   EXPECT_EQ(c.Text, 0xFFFFFFu);
   // The common beginning colours every name that starts with it.
-  EXPECT_EQ(RemarkCellColors(Utf8ToCp932("サクラローレル"), 2, s, remarks).Back, 0x800000u);
-  TCellColors none = RemarkCellColors(Utf8ToCp932("ミホノブルボン"), 2, s, remarks);
+  EXPECT_EQ(RemarkCellColors(Utf8ToCp932("コノハスピカ"), 2, s, remarks).Back, 0x800000u);
+  TCellColors none = RemarkCellColors(Utf8ToCp932("ミナモワルツ"), 2, s, remarks);
   EXPECT_EQ(none.Back, kClStripe);
   EXPECT_EQ(none.Text, kClWindowText);
-  EXPECT_EQ(RemarkCellColors(Utf8ToCp932("ミホノブルボン"), 3, s, remarks).Back, kClWindow);
+  EXPECT_EQ(RemarkCellColors(Utf8ToCp932("ミナモワルツ"), 3, s, remarks).Back, kClWindow);
 }
 
 }  // namespace

@@ -20,22 +20,22 @@ TRace CardRace() {
   TSyutuba& a = r.Runner(1);
   a.HorseNo = 1;
   a.FrameNo = 1;
-  a.HorseName = Utf8ToCp932("サクラバクシンオー");
+  a.HorseName = Utf8ToCp932("ハナウタカルーセル");
   a.Sex = 1;
   a.Age = 4;
   a.BodyWeight = 486;
   a.WeightDiffKnown = true;
   a.WeightDiff = -4;
-  a.JockeyName = Utf8ToCp932("小島太郎次郎三郎");  // 16 bytes: cut to 12
+  a.JockeyName = Utf8ToCp932("野口太郎次郎三郎");  // 16 bytes: cut to 12
   a.Burden = 57;
   a.ApprenticeMark = Utf8ToCp932("☆");
-  a.TrainerName = Utf8ToCp932("境勝太郎");
+  a.TrainerName = Utf8ToCp932("森野杢助");
   a.Finish = 1;
   a.Margin = Utf8ToCp932("クビハナ差");  // 10 bytes: cut to 7 without half a kanji
   TSyutuba& b = r.Runner(2);
   b.HorseNo = 2;
   b.FrameNo = 2;
-  b.HorseName = Utf8ToCp932("ニシノフラワー");
+  b.HorseName = Utf8ToCp932("ソヨカボレロ");
   b.Sex = 0;
   b.Age = 3;
   b.BodyWeight = 440;
@@ -67,15 +67,15 @@ TEST(CardRowTexts, EveryColumn) {
   TCardRow a = CardRowTexts(r, 1, 0, ren);
   EXPECT_EQ(a[kColFrame], " 1");
   EXPECT_EQ(a[kColHorseNo], "  1");
-  EXPECT_EQ(U(a[kColHorseName]), "サクラバクシンオー");
+  EXPECT_EQ(U(a[kColHorseName]), "ハナウタカルーセル");
   EXPECT_EQ(U(a[kColSex]), "牡");
   EXPECT_EQ(a[kColAge], " 4");
   EXPECT_EQ(a[kColWeight], " 486");
   EXPECT_EQ(a[kColWeightDiff], "  -4");
   EXPECT_EQ(U(a[kColApprentice]), "☆");
-  EXPECT_EQ(U(a[kColJockey]), "小島太郎次郎");
+  EXPECT_EQ(U(a[kColJockey]), "野口太郎次郎");
   EXPECT_EQ(a[kColBurden], " 57.0");
-  EXPECT_EQ(U(a[kColTrainer]), "境勝太郎");
+  EXPECT_EQ(U(a[kColTrainer]), "森野杢助");
   EXPECT_EQ(a[kColWin], "   1.8");
   EXPECT_EQ(a[kColPlace], "  1.1-  1.3");
   EXPECT_EQ(a[kColRen], "   2.3");
@@ -199,7 +199,7 @@ TEST(RaceInfoTexts, ItemsSkipEmptyAndZero) {
   TRaceHeader& h = r.Header;
   h.Kai = 1;
   h.Nichi = 0;
-  h.RaceName = Utf8ToCp932("ジャパンカップ");
+  h.RaceName = Utf8ToCp932("シロツメカップ");
   h.Condition1 = Utf8ToCp932("サラ系３歳以上");
   h.Condition2 = "";
   h.CourseText = Utf8ToCp932("芝・左");
@@ -207,7 +207,7 @@ TEST(RaceInfoTexts, ItemsSkipEmptyAndZero) {
   h.Weather = Utf8ToCp932("晴");
   h.Going = "0";
   auto [a, b] = RaceInfoTexts(h);
-  EXPECT_EQ(U(a), " 04/01/03 東京 1回 11R ジャパンカップ");
+  EXPECT_EQ(U(a), " 04/01/03 東京 1回 11R シロツメカップ");
   EXPECT_EQ(U(b), " サラ系３歳以上 3頭 芝・左 2400m 晴");
 }
 
@@ -221,12 +221,12 @@ TEST(ReadingTimeTexts, OldestFirst) {
 TEST(CardCellStyle, ColoursByColumn) {
   TSetting s;
   TRemarkables remarks;
-  remarks.Parse(Utf8ToCp932("サクラ,FFFFFF,800000\r\n"));
+  remarks.Parse(Utf8ToCp932("ヤマブキ,FFFFFF,800000\r\n"));
   TCardCellStyle frame = CardCellStyle(kColFrame, 2, " 3", s, remarks);
   EXPECT_EQ(frame.Back, kClRed);
   EXPECT_EQ(frame.Pieces[0].Color, kClWhite);
   EXPECT_FALSE(frame.KeepsHighlight);
-  TCardCellStyle name = CardCellStyle(kColHorseName, 1, Utf8ToCp932("サクラチヨノオー"), s, remarks);
+  TCardCellStyle name = CardCellStyle(kColHorseName, 1, Utf8ToCp932("ヤマブキロンド"), s, remarks);
   EXPECT_EQ(name.Back, 0x800000u);
   EXPECT_EQ(name.Pieces[0].Color, 0xFFFFFFu);
   EXPECT_FALSE(name.KeepsHighlight);
