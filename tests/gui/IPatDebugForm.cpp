@@ -91,7 +91,7 @@ TEST_F(IPatDebugFormTest, ADumpDecodedAsRaceCardPrintsItsBlock) {
   const QStringList log = status_.memInfo->toPlainText().split('\n');
   ASSERT_EQ(log.size(), 3 + 18);
   EXPECT_EQ(log[0], U("[出馬]小倉11"));
-  EXPECT_TRUE(log[1].startsWith(U("[香嵐渓ステークス]")));
+  EXPECT_TRUE(log[1].startsWith(U("[石榴坂ステークス]")));
   // Stored, the race is there to load again.
   form_.btnWrite->click();
   ipat_.Race = TRace();
