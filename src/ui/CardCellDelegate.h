@@ -1,16 +1,14 @@
 #pragma once
 // Paints the body cells of the race card: frame colours, remark colours,
 // odds colours and the three-piece place cell, as the view layer says.
-#include "ui/GridTextDelegate.h"
+#include "ui/StyledCellDelegate.h"
 
 namespace vorpa {
 
-class TCardCellDelegate : public TGridTextDelegate {
+class TCardCellDelegate : public TStyledCellDelegate {
   Q_OBJECT
  public:
-  using TGridTextDelegate::TGridTextDelegate;
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override;
+  explicit TCardCellDelegate(QObject* parent = nullptr);
 };
 
 }  // namespace vorpa

@@ -8,6 +8,24 @@
 
 namespace vorpa {
 
+QFont GridFont() {
+  QFont font("IPAGothic");
+  font.setPixelSize(12);
+  // Unsmoothed, the 12-pixel glyphs are drawn whole: a smoothed decimal
+  // point falls between pixels and reads as a comma.
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+QTableWidget* NewViewGrid(QWidget* parent, const char* name) {
+  auto* g = new QTableWidget(parent);
+  g->setObjectName(name);
+  g->setFont(GridFont());
+  g->verticalHeader()->setMinimumSectionSize(1);
+  g->verticalHeader()->setDefaultSectionSize(14);
+  return g;
+}
+
 void SetUpGrid(QTableWidget* grid, const std::vector<std::string>& headers,
                const std::vector<int>& widths) {
   grid->setColumnCount(static_cast<int>(headers.size()));

@@ -2,11 +2,18 @@
 // String-grid helpers for the views: the header row is the table's
 // horizontal header, so grid row r (from 1) is table row r-1. Cell texts
 // go in and out as CP932, the view layer's encoding.
+#include <QFont>
 #include <QTableWidget>
 #include <string>
 #include <vector>
 
 namespace vorpa {
+
+// The fixed-pitch 12-pixel font of the grids and the result boxes (a
+// full-width character as wide as two half-width ones), unsmoothed.
+QFont GridFont();
+// A grid in that font with 14-pixel rows.
+QTableWidget* NewViewGrid(QWidget* parent, const char* name);
 
 // Columns with their headers (CP932) and widths; read-only cells drawn
 // by TGridTextDelegate.

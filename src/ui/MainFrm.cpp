@@ -27,6 +27,9 @@
 #include "ipat/IPatDebugForm.h"
 #include "ipat/IPatForm.h"
 #include "ui/AboutBox.h"
+#include "ui/CalcTab.h"
+#include "ui/GridText.h"
+#include "ui/OddsTab.h"
 #include "ui/SettingForm.h"
 #include "ui/ToolBarImages.h"
 #include "ui/ViewToQt.h"
@@ -66,15 +69,7 @@ QAction* MenuAlias(QAction* action, const char* text, QObject* parent) {
 }
 
 QTableWidget* NewGrid(QWidget* parent, const char* name, int left, int top, int width, int height) {
-  auto* g = new QTableWidget(parent);
-  g->setObjectName(name);
-  // Unsmoothed, the font's 12-pixel glyphs are drawn whole: a smoothed
-  // decimal point falls between pixels and reads as a comma.
-  QFont font = PixelFont("IPAGothic");
-  font.setStyleStrategy(QFont::NoAntialias);
-  g->setFont(font);
-  g->verticalHeader()->setMinimumSectionSize(1);
-  g->verticalHeader()->setDefaultSectionSize(14);
+  QTableWidget* g = NewViewGrid(parent, name);
   g->setGeometry(left, top, width, height);
   return g;
 }
@@ -297,6 +292,7 @@ void TMainForm::FormCreate() {
   FKaisaiOrder = Setting.DispKaisaiOrder;
   SetUpRaceList();
   SetUpRaceCard();
+  SetUpAnalysisTabs();
   PageControl1->setCurrentIndex(0);
 }
 
@@ -431,8 +427,10 @@ void TMainForm::actShowAboutExecute() {
 void TMainForm::actSettingExecute() {
   if (!Forms.Setting || Forms.Setting->exec() != QDialog::Accepted) return;
   tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle));
+  CalcTab->SetBuyTotal(Setting.BuyTotal);
   // Changed colour settings show at once.
   sgSyutuba->viewport()->update();
+  for (TOddsTab* tab : OddsTabs) tab->Repaint();
 }
 
 void TMainForm::actMojipanelExecute() {

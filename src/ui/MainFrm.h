@@ -3,6 +3,7 @@
 // the log list and the receive lamp, with its menus, tool bar and actions.
 // It receives the acquisition threads' notifications as their sink.
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -25,6 +26,10 @@ class QTimer;
 class QToolBar;
 
 namespace vorpa {
+
+class TCalcTab;
+class TOddsTab;
+class TResultTab;
 
 class TMainForm : public QMainWindow, public TIPatSink {
   Q_OBJECT
@@ -70,6 +75,10 @@ class TMainForm : public QMainWindow, public TIPatSink {
   QFrame* pnlRecv;
   QMenu* PopupMenu1;
   QTimer* tmIPAT;
+  // The contents of the tabs "枠連" .. "ワイド", "結果" and "(簡易計算)".
+  std::array<TOddsTab*, 4> OddsTabs{};
+  TResultTab* ResultTab = nullptr;
+  TCalcTab* CalcTab = nullptr;
 
   // Actions of the action list aclOddsForm.
   QAction* actEnd;
@@ -132,6 +141,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   // Race list and race card.
   void SetUpRaceList();
   void SetUpRaceCard();
+  void SetUpAnalysisTabs();
   void SetKaisaiOrder(int order);
   void UpdateKaisaiOrderActions();
   void SetUmaOrder(int order);

@@ -12,7 +12,10 @@
 #include "ui/CardCellDelegate.h"
 #include "ui/GridText.h"
 #include "ui/MainFrm.h"
+#include "ui/OddsTab.h"
+#include "ui/ResultTab.h"
 #include "ui/ViewToQt.h"
+#include "view/OddsViews.h"
 #include "view/RaceCard.h"
 
 namespace vorpa {
@@ -65,6 +68,7 @@ void TMainForm::ShowRace() {
   lblRaceInfo->adjustSize();
   lblRaceInfo2->setText(FromCp932(info2));
   lblRaceInfo2->adjustSize();
+  ResultTab->ShowResult(FRace);
   if (FRace.Snapshots.empty()) {
     FillCard(BuildCard(FRace, kOrderNo, -1));
     return;
@@ -88,7 +92,8 @@ void TMainForm::sgOddsTimeClick() {
 
 void TMainForm::ClearViews() {
   ClearBody(sgSyutuba);
-  // The odds matrices, sorted lists and charts are emptied here as well.
+  for (TOddsTab* tab : OddsTabs) tab->Clear();
+  // The charts are emptied here as well.
   UpdateCopyAction();
 }
 
@@ -99,8 +104,10 @@ void TMainForm::ShowOdds() {
   // horse-number order without odds.
   TCardView card = BuildCard(FRace, FUmaOrder, FOddsIndex);
   FillCard(card);
-  // The odds matrices (the quinella and wide ones above 8 runners) and,
-  // when card.Choice.Latest is 0 or more, the charts follow from card.Choice.
+  // The odds matrices, the quinella and wide ones above 8 runners only.
+  const auto views = BuildOddsViews(FRace, card.Choice);
+  for (size_t k = 0; k < views.size(); ++k) OddsTabs[k]->Fill(views[k]);
+  // When card.Choice.Latest is 0 or more, the charts follow from card.Choice.
 }
 
 void TMainForm::FillCard(const TCardView& card) {

@@ -1,6 +1,7 @@
 // The main window's race list: opening a date, building and refreshing the
 // list, loading the selected race, the list orders and the date dialog.
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
 
 #include "core/Cp932.h"
@@ -24,6 +25,25 @@ class TWaitCursor {
   TWaitCursor& operator=(const TWaitCursor&) = delete;
 };
 
+// The current row of a grid at the moment a mouse button goes down on it,
+// so that a click can tell whether it changed the row.
+class TRowAtPress : public QObject {
+ public:
+  explicit TRowAtPress(QTableWidget* grid) : QObject(grid), grid_(grid) {
+    grid->viewport()->installEventFilter(this);
+  }
+  int Row = -1;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress) Row = grid_->currentRow();
+    return false;
+  }
+
+ private:
+  QTableWidget* grid_;
+};
+
 }  // namespace
 
 void TMainForm::SetUpRaceList() {
@@ -34,6 +54,12 @@ void TMainForm::SetUpRaceList() {
           [this](int row, int, int oldRow, int) {
             if (row >= 0 && row != oldRow) LoadSelectedRace();
           });
+  // A click on the race already selected loads it again, with the readings
+  // stored since it was shown.
+  auto* press = new TRowAtPress(sgRace);
+  connect(sgRace, &QTableWidget::cellClicked, this, [this, press](int row, int) {
+    if (row == press->Row) LoadSelectedRace();
+  });
   connect(actSortKaisaiKaisai, &QAction::triggered, this, [this] { SetKaisaiOrder(kListByVenue); });
   connect(actSortKaisaiTime, &QAction::triggered, this, [this] { SetKaisaiOrder(kListByTime); });
   connect(actRefresh, &QAction::triggered, this, &TMainForm::RefreshRaceList);

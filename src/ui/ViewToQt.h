@@ -14,6 +14,7 @@ namespace vorpa {
 inline QColor ToQColor(TColor c, const QPalette& palette) {
   if (c == kClWindow) return palette.color(QPalette::Base);
   if (c == kClWindowText) return palette.color(QPalette::Text);
+  if (c == kClBtnFace) return palette.color(QPalette::Button);
   return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 

@@ -23,6 +23,7 @@ constexpr uint8_t BlueOf(TColor c) { return (c >> 16) & 0xFF; }
 
 constexpr TColor kClWindow = 0xFF000005;      // system window background
 constexpr TColor kClWindowText = 0xFF000008;  // system window text
+constexpr TColor kClBtnFace = 0xFF00000F;     // system face of fixed cells
 constexpr bool IsSystemColor(TColor c) { return (c >> 24) == 0xFF; }
 
 constexpr TColor kClBlack = Rgb(0, 0, 0);

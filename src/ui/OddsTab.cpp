@@ -1,0 +1,113 @@
+#include "ui/OddsTab.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QTableWidget>
+
+#include "core/Setting.h"
+#include "ui/GridText.h"
+#include "ui/StyledCellDelegate.h"
+
+namespace vorpa {
+
+namespace {
+
+struct TTabNames {
+  const char* Matrix;
+  const char* Sorted;
+};
+constexpr TTabNames kNames[kPairKinds] = {{"sgWaku", "sgSortedWaku"},
+                                          {"sgBaren", "sgSortedBaren"},
+                                          {"sgUmatan", "sgSortedUmatan"},
+                                          {"sgWide", "sgSortedWide"}};
+
+// Design sizes: the matrix of 8 frames, of 18 horses, and the sorted list.
+constexpr QSize kFrameMatrixSize(292, 139), kHorseMatrixSize(614, 289), kSortedSize(110, 289);
+
+}  // namespace
+
+TOddsTab::TOddsTab(QWidget* page, TPairKind kind)
+    : QObject(page),
+      Kind(kind),
+      Matrix(NewViewGrid(page, kNames[kind].Matrix)),
+      Sorted(NewViewGrid(page, kNames[kind].Sorted)) {
+  SetUpMatrix();
+  SetUpSorted();
+  // The matrix at the top left in its design size, the sorted list at the
+  // same place on every tab, growing downwards with the page.
+  auto* layout = new QGridLayout(page);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(4);
+  layout->setColumnMinimumWidth(0, kHorseMatrixSize.width());
+  layout->addWidget(Matrix, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(Sorted, 0, 1);
+  layout->setColumnStretch(2, 1);
+}
+
+void TOddsTab::SetUpMatrix() {
+  const std::vector<std::string> headers = MatrixHeaders(Kind);
+  SetUpGrid(Matrix, headers, MatrixColumnWidths(Kind));
+  SetBodyRows(Matrix, MatrixSize(Kind));
+  // Column 0 is fixed: the numbers, never current.
+  for (int r = 1; r <= MatrixSize(Kind); ++r) {
+    SetCellText(Matrix, r, 0, headers[r]);
+    Matrix->item(r - 1, 0)->setFlags(Qt::ItemIsEnabled);
+  }
+  Matrix->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Matrix->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Matrix->setFixedSize(Kind == kPairBracket ? kFrameMatrixSize : kHorseMatrixSize);
+  Matrix->setItemDelegate(new TStyledCellDelegate(
+      [kind = Kind](int col, int row, const std::string& text) {
+        return MatrixCellStyle(kind, col, row, text, Setting);
+      },
+      Matrix));
+  connect(Matrix, &QTableWidget::cellClicked, this, &TOddsTab::MatrixClick);
+}
+
+void TOddsTab::SetUpSorted() {
+  SetUpGrid(Sorted, SortedHeaders(Kind), SortedColumnWidths());
+  Sorted->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Sorted->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Sorted->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Sorted->setMinimumSize(kSortedSize);
+  Sorted->setFixedWidth(kSortedSize.width());
+  Sorted->setItemDelegate(new TStyledCellDelegate(
+      [kind = Kind](int col, int, const std::string& text) {
+        return SortedCellStyle(kind, col, text, Setting);
+      },
+      Sorted));
+  connect(Sorted, &QTableWidget::cellClicked, this, [this](int row, int) { SortedClick(row + 1); });
+}
+
+void TOddsTab::Clear() {
+  const int n = MatrixSize(Kind);
+  for (int r = 1; r <= n; ++r)
+    for (int c = 1; c <= n; ++c) SetCellText(Matrix, r, c, "");
+  SetBodyRows(Sorted, 1);
+  ClearBody(Sorted);
+}
+
+void TOddsTab::Fill(const TOddsView& view) {
+  for (int r = 1; r <= view.Size; ++r)
+    for (int c = 1; c <= view.Size; ++c) SetCellText(Matrix, r, c, view.Cell(c, r));
+  SetBodyRows(Sorted, static_cast<int>(view.Sorted.size()));
+  for (size_t i = 0; i < view.Sorted.size(); ++i)
+    for (int c = 0; c < 2; ++c) SetCellText(Sorted, static_cast<int>(i) + 1, c, view.Sorted[i][c]);
+}
+
+void TOddsTab::Repaint() {
+  Matrix->viewport()->update();
+  Sorted->viewport()->update();
+}
+
+void TOddsTab::MatrixClick(int row, int col) {
+  if (auto bet = MatrixClickBet(Kind, col, row + 1, CellText(Matrix, row + 1, col)))
+    emit BetClicked(*bet);
+}
+
+void TOddsTab::SortedClick(int row) {
+  if (auto bet = SortedClickBet(Kind, CellText(Sorted, row, 0), CellText(Sorted, row, 1)))
+    emit BetClicked(*bet);
+}
+
+}  // namespace vorpa
