@@ -152,6 +152,7 @@ void TMainForm::CreateActions() {
   connect(actShowAbout, &QAction::triggered, this, &TMainForm::actShowAboutExecute);
   connect(actSetting, &QAction::triggered, this, &TMainForm::actSettingExecute);
   connect(actMojipanel, &QAction::triggered, this, &TMainForm::actMojipanelExecute);
+  connect(actOutPatData, &QAction::triggered, this, &TMainForm::actOutPatDataExecute);
 }
 
 void TMainForm::CreateMenus() {

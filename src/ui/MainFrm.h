@@ -137,6 +137,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void actShowAboutExecute();
   void actSettingExecute();
   void actMojipanelExecute();
+  void actOutPatDataExecute();  // MainFrmPatOut.cpp
 
   // Race list and race card.
   void SetUpRaceList();
