@@ -1,9 +1,11 @@
 // The main window's race list and race card, offscreen: building the list
 // of a date of 36 races with 15 readings each, and showing an 18-runner
-// race with 15 readings (ShowRace, which runs ShowOdds once).
+// race with 15 readings (ShowRace, which runs ShowOdds once), and selecting
+// a reading of it with every odds view filled.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <cstdlib>
 #include <filesystem>
@@ -82,6 +84,27 @@ void BM_ShowRacePainted(benchmark::State& state) {
   f.hide();
 }
 BENCHMARK(BM_ShowRacePainted)->Unit(benchmark::kMillisecond);
+
+// A reading selected: the card, the four odds matrices with their sorted
+// lists (18 runners, so all of them filled), painted with the largest
+// matrix, the quinella one, on show.
+void BM_ShowOddsPainted(benchmark::State& state) {
+  TMainForm& f = *Window().form;
+  f.show();
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);
+  f.PageControl1->setCurrentIndex(1);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    f.ShowOdds();
+    f.repaint();
+  }
+  state.SetLabel(std::to_string(f.FRace.Header.RunnerCount) + " runners, " +
+                 std::to_string(f.FRace.Snapshots.size()) + " readings");
+  f.PageControl1->setCurrentIndex(0);
+  f.hide();
+}
+BENCHMARK(BM_ShowOddsPainted)->Unit(benchmark::kMillisecond);
 
 // The whole selection of a race: its file loaded, then shown.
 void BM_LoadSelectedRace(benchmark::State& state) {

@@ -304,13 +304,7 @@ TEST_F(RaceViewsTest, ClicksRightClickAndCopy) {
   std::vector<TCalcRow> bets;
   QObject::connect(&f, &TMainForm::CardBetClicked, [&](const TCalcRow& b) { bets.push_back(b); });
   auto click = [&](int row, int col, Qt::MouseButton button) {
-    QWidget* vp = f.sgSyutuba->viewport();
-    const QPoint at = f.sgSyutuba->visualRect(f.sgSyutuba->model()->index(row - 1, col)).center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, vp->mapToGlobal(at), button, button, Qt::NoModifier);
-    QApplication::sendEvent(vp, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, vp->mapToGlobal(at), button, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(vp, &release);
+    test::ClickCell(f.sgSyutuba, row - 1, col, button);
   };
   click(3, kColWin, Qt::LeftButton);
   click(3, kColPlace, Qt::LeftButton);

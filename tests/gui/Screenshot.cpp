@@ -72,6 +72,34 @@ TEST_F(ScreenshotTest, RendersTheChosenRaceAndReading) {
     std::filesystem::copy_file(png, keep, std::filesystem::copy_options::overwrite_existing);
 }
 
+// The quinella matrix and the result tab of the same race. With
+// VORPA_README_PICTURES set to a directory the pictures are copied there as
+// odds.png and result.png.
+TEST_F(ScreenshotTest, RendersTheOddsAndResultTabs) {
+  StoreDay(data_.Path());
+  const char* keep = std::getenv("VORPA_README_PICTURES");
+  for (const char* tab : {"馬連", "結果"}) {
+    const std::string png = out_.File(std::string(tab) + ".png");
+    test::ProgramResult r = Vorpa({"--open-date", "2026-12-06", "--select", "東京11", "--tab", tab,
+                                   "--screenshot", png});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    QImage img(QString::fromStdString(png));
+    ASSERT_FALSE(img.isNull());
+    // Below the card (which ends at y = 325) the tab shows its content: the
+    // matrix's odds in their colours, or the result boxes' black text.
+    const QImage page = img.copy(240, 380, 740, 270);
+    if (std::string(tab) == "馬連") {
+      EXPECT_GT(CountColor(page, QColor(0, 0x80, 0)), 2000);
+      EXPECT_GT(CountColor(page, QColor(0, 0, 0xFF)), 1000);
+    } else {
+      EXPECT_GT(CountColor(page, Qt::black), 2000);
+    }
+    if (keep)
+      std::filesystem::copy_file(png, std::string(keep) + (std::string(tab) == "馬連" ? "/odds.png" : "/result.png"),
+                                 std::filesystem::copy_options::overwrite_existing);
+  }
+}
+
 TEST_F(ScreenshotTest, UnknownRaceReadingOrTabFails) {
   StoreDay(data_.Path());
   const std::string png = out_.File("x.png");

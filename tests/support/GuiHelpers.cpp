@@ -1,6 +1,7 @@
 #include "support/GuiHelpers.h"
 
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTimer>
 
 namespace vorpa::test {
@@ -16,6 +17,16 @@ void WhenModal(std::function<void(QWidget*)> answer) {
     answer(modal);
   });
   timer->start();
+}
+
+void ClickCell(QTableWidget* grid, int row, int col, Qt::MouseButton button) {
+  QWidget* vp = grid->viewport();
+  const QPoint at = grid->visualRect(grid->model()->index(row, col)).center();
+  QMouseEvent press(QEvent::MouseButtonPress, at, vp->mapToGlobal(at), button, button, Qt::NoModifier);
+  QApplication::sendEvent(vp, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, vp->mapToGlobal(at), button, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(vp, &release);
 }
 
 bool ProcessEventsUntil(const std::function<bool()>& done) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QString>
 #include <QStringList>
+#include <QTableWidget>
 #include <functional>
 #include <ostream>
 
@@ -16,6 +17,9 @@ inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 // Once the next modal dialog is up, runs `answer` on it (from the dialog's
 // own event loop).
 void WhenModal(std::function<void(QWidget*)> answer);
+// A mouse press and release on the centre of a grid cell (table row and
+// column, the header row not counted), as a user's click.
+void ClickCell(QTableWidget* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton);
 // Processes events until `done` holds or about five seconds have passed.
 bool ProcessEventsUntil(const std::function<bool()>& done);
 
