@@ -19,7 +19,7 @@ TAppForms CreateAppForms(TMainForm* main) {
   f.About = new TAboutBox(main);
   f.PatOut = new TPatOutForm(main);
   f.IPat = new TIPatForm(main);
-  f.Setting = new TSettingForm(main);
+  f.Setting = new TSettingForm(main->ConfigDir(), main);
   main->AttachForms(f);
   return f;
 }

@@ -33,6 +33,7 @@
 #include "ui/SettingForm.h"
 #include "ui/ToolBarImages.h"
 #include "ui/ViewToQt.h"
+#include "view/SettingEdit.h"
 
 namespace vorpa {
 namespace {
@@ -432,6 +433,12 @@ void TMainForm::actSettingExecute() {
   // Changed colour settings show at once.
   sgSyutuba->viewport()->update();
   for (TOddsTab* tab : OddsTabs) tab->Repaint();
+}
+
+void TMainForm::FirstStartCheck() {
+  if (!NeedsFirstSettings(Setting)) return;
+  AddLog(FirstSettingsRequest());
+  actSetting->trigger();
 }
 
 void TMainForm::actMojipanelExecute() {

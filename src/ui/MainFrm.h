@@ -40,6 +40,8 @@ class TMainForm : public QMainWindow, public TIPatSink {
 
   // The windows created after this one.
   void AttachForms(const TAppForms& forms);
+  // The directory of Vorpa.Ini and VorpaRemark.txt, with a trailing "/".
+  const std::string& ConfigDir() const { return configDir_; }
 
   // Appends a CP932 line to the log list, dropping its oldest line.
   void AddLog(const std::string& line);
@@ -50,6 +52,9 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void RefreshRaceList();
   void LoadSelectedRace();
   void ShowRace();
+  // At the first start (no INET ID or data directory) asks for them in the
+  // log list and opens the settings dialog.
+  void FirstStartCheck();
   // Rebuilds every view from the selected reading.
   void ShowOdds();
   void ClearViews();

@@ -9,6 +9,7 @@
 #include "core/Setting.h"
 #include "ui/MainFrm.h"
 #include "ui/ProgramOptions.h"
+#include "ui/SettingForm.h"
 
 namespace vorpa {
 
@@ -37,10 +38,10 @@ bool SelectReading(TMainForm& form, int reading, std::string* error) {
   return true;
 }
 
-bool SelectTab(TMainForm& form, const std::string& tab, std::string* error) {
-  for (int i = 0; i < form.PageControl1->count(); ++i) {
-    if (form.PageControl1->tabText(i) == QString::fromStdString(tab)) {
-      form.PageControl1->setCurrentIndex(i);
+bool SelectTab(QTabWidget* tabs, const std::string& tab, std::string* error) {
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (tabs->tabText(i) == QString::fromStdString(tab)) {
+      tabs->setCurrentIndex(i);
       return true;
     }
   }
@@ -62,8 +63,13 @@ bool ApplyViewOptions(TMainForm& form, const TProgramOptions& opts, std::string*
   }
   if (!opts.Select.empty() && !SelectRace(form, opts.Select, error)) return false;
   if (opts.Reading != 0 && !SelectReading(form, opts.Reading, error)) return false;
-  if (!opts.Tab.empty() && !SelectTab(form, opts.Tab, error)) return false;
+  if (!opts.Tab.empty() && !SelectTab(form.PageControl1, opts.Tab, error)) return false;
   return true;
+}
+
+bool ShowSettingsPage(TSettingForm& form, const std::string& page, std::string* error) {
+  form.show();
+  return SelectTab(form.PageControl1, page, error);
 }
 
 bool SaveWidgetPicture(QWidget& widget, const std::string& path) {

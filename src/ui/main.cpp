@@ -1,5 +1,6 @@
 // vorpa: the main program.
 #include <QApplication>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 
@@ -8,6 +9,7 @@
 #include "ui/MainFrm.h"
 #include "ui/ProgramOptions.h"
 #include "ui/ProgramIcon.h"
+#include "ui/SettingForm.h"
 #include "ui/ViewOptions.h"
 
 int main(int argc, char** argv) {
@@ -27,17 +29,27 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(vorpa::VorpaIcon());
 
   vorpa::TMainForm mainForm(vorpa::ConfigDir(opts.ConfigDir));
-  vorpa::CreateAppForms(&mainForm);
+  const vorpa::TAppForms forms = vorpa::CreateAppForms(&mainForm);
   std::string error;
   if (!vorpa::ApplyViewOptions(mainForm, opts, &error)) {
     std::fprintf(stderr, "vorpa: %s\n", error.c_str());
     return 2;
   }
   mainForm.show();
+  QWidget* picture = &mainForm;
+  if (!opts.SettingsPage.empty()) {
+    if (!vorpa::ShowSettingsPage(*forms.Setting, opts.SettingsPage, &error)) {
+      std::fprintf(stderr, "vorpa: %s\n", error.c_str());
+      return 2;
+    }
+    picture = forms.Setting;
+  }
   if (!opts.Screenshot.empty()) {
-    if (vorpa::SaveWidgetPicture(mainForm, opts.Screenshot)) return 0;
+    if (vorpa::SaveWidgetPicture(*picture, opts.Screenshot)) return 0;
     std::fprintf(stderr, "vorpa: cannot write %s\n", opts.Screenshot.c_str());
     return 1;
   }
+  if (opts.SettingsPage.empty())
+    QTimer::singleShot(0, &mainForm, &vorpa::TMainForm::FirstStartCheck);
   return app.exec();
 }
