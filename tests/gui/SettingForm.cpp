@@ -27,6 +27,7 @@
 #include "core/Setting.h"
 #include "support/GuiHelpers.h"
 #include "support/TempDir.h"
+#include "ui/CalcTab.h"
 #include "ui/MainFrm.h"
 #include "ui/RadioGroup.h"
 
@@ -156,6 +157,7 @@ TEST_F(SettingFormTest, EveryPageLoadedEditedAndSavedOnOK) {
   });
   EXPECT_EQ(Setting.OddsOutLastTime, 59);
   EXPECT_EQ(form_->tmIPAT->interval(), 5 * 60000);
+  EXPECT_EQ(form_->CalcTab->edtBuyTotal->text(), "3000");
   const TSetting saved = ParseSetting(Ini());
   EXPECT_EQ(saved.INetID, "ZX81AB77");
   EXPECT_EQ(saved.MojiPath, "/srv/vorpa/レース");
