@@ -3,6 +3,7 @@
 // and the calculator driven by clicks on the card and the odds tabs.
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,6 +224,18 @@ TEST_F(AnalysisTabsTest, ResultTabShowsVotesMarginsAndPayouts) {
   EXPECT_EQ(payouts->toPlainText(), "");
   EXPECT_EQ(margins->toPlainText(), "");
   EXPECT_FALSE(votes->toPlainText().isEmpty());
+}
+
+TEST_F(AnalysisTabsTest, SettingsDialogPutsTheBudgetIntoTheCalculator) {
+  auto* budget = Find<QLineEdit>("edtBuyTotal");
+  ASSERT_TRUE(budget);
+  Setting.BuyTotal = 3000;
+  test::WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+  form_->actSetting->trigger();
+  EXPECT_EQ(budget->text(), "1000");
+  test::WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
+  form_->actSetting->trigger();
+  EXPECT_EQ(budget->text(), "3000");
 }
 
 TEST_F(AnalysisTabsTest, ClickingTheSelectedRaceLoadsItAgain) {

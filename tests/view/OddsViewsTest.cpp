@@ -84,17 +84,6 @@ TEST(OddsViews, EightRunnersLeaveQuinellaAndWideEmpty) {
     EXPECT_TRUE(view.Sorted.empty());
 }
 
-TEST(OddsViews, HeadersAndWidths) {
-  EXPECT_EQ(MatrixHeaders(kPairBracket).size(), 9u);
-  EXPECT_EQ(MatrixHeaders(kPairBracket)[1], " 1");
-  EXPECT_EQ(MatrixHeaders(kPairWide)[18], "18");
-  EXPECT_EQ(MatrixColumnWidths(kPairBracket), (std::vector<int>{15, 33, 33, 33, 33, 33, 33, 33, 33}));
-  EXPECT_EQ(MatrixColumnWidths(kPairExacta).size(), 19u);
-  EXPECT_EQ(MatrixColumnWidths(kPairExacta)[18], 32);
-  EXPECT_EQ(Cp932ToUtf8(SortedHeaders(kPairBracket)[0]), "枠番");
-  EXPECT_EQ(Cp932ToUtf8(SortedHeaders(kPairQuinella)[0]), "馬番");
-}
-
 TEST(OddsViews, ColoursStripeTheMatricesOnly) {
   TSetting s;
   s.GridStriped = true;
