@@ -61,6 +61,15 @@ class AnalysisTabsTest : public testing::Test {
     r.Runners = 8;
     StoreRace(data_.Path(), test::MakeRace(r));
   }
+  // The window shown at its design size with 東京11 selected.
+  TMainForm& ShownWithBigRace() {
+    StoreRaces();
+    form_->resize(995, 709);
+    form_->show();
+    form_->OpenDate(kDay);
+    form_->sgRace->setCurrentCell(1, 0);
+    return *form_;
+  }
   TRace Stored(int no) {
     TRace race;
     LoadRace(data_.Path(), Utf8ToCp932("東京"), no, race, kDay);
@@ -154,12 +163,7 @@ TEST_F(AnalysisTabsTest, OddsTabsShowTheReadingOfEachBetType) {
 }
 
 TEST_F(AnalysisTabsTest, CellsArePaintedInTheirColours) {
-  StoreRaces();
-  TMainForm& f = *form_;
-  f.resize(995, 709);
-  f.show();
-  f.OpenDate(kDay);
-  f.sgRace->setCurrentCell(1, 0);
+  TMainForm& f = ShownWithBigRace();
   const QColor base = f.sgSyutuba->palette().color(QPalette::Base);
   const QColor stripe(0xF0, 0xF0, 0xF0), red(0xFF, 0, 0), blue(0, 0, 0xFF);
   ShowTab(2);
@@ -254,12 +258,7 @@ TEST_F(AnalysisTabsTest, ClickingTheSelectedRaceLoadsItAgain) {
 }
 
 TEST_F(AnalysisTabsTest, CalculatorFromClicksOnTheCardAndTheOddsTabs) {
-  StoreRaces();
-  TMainForm& f = *form_;
-  f.resize(995, 709);
-  f.show();
-  f.OpenDate(kDay);
-  f.sgRace->setCurrentCell(1, 0);
+  TMainForm& f = ShownWithBigRace();
   auto* calc = Grid("sgOddsCalc");
   auto* budget = Find<QLineEdit>("edtBuyTotal");
   auto* correction = Find<QLineEdit>("edtUmaBuy");
