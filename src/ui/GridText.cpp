@@ -22,7 +22,7 @@ QTableWidget* NewViewGrid(QWidget* parent, const char* name) {
   g->setObjectName(name);
   g->setFont(GridFont());
   g->verticalHeader()->setMinimumSectionSize(1);
-  g->verticalHeader()->setDefaultSectionSize(14);
+  g->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
   return g;
 }
 

@@ -12,7 +12,9 @@ namespace vorpa {
 // The fixed-pitch 12-pixel font of the grids and the result boxes (a
 // full-width character as wide as two half-width ones), unsmoothed.
 QFont GridFont();
-// A grid in that font with 14-pixel rows.
+// Row height of the grids at the design size.
+constexpr int kGridRowHeight = 14;
+// A grid in that font with rows of kGridRowHeight.
 QTableWidget* NewViewGrid(QWidget* parent, const char* name);
 
 // Columns with their headers (CP932) and widths; read-only cells drawn

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QResizeEvent>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
@@ -28,6 +29,7 @@
 #include "ipat/IPatForm.h"
 #include "ui/AboutBox.h"
 #include "ui/CalcTab.h"
+#include "ui/FrameLayout.h"
 #include "ui/GridText.h"
 #include "ui/OddsTab.h"
 #include "ui/SettingForm.h"
@@ -37,9 +39,6 @@
 
 namespace vorpa {
 namespace {
-
-constexpr int kDesignWidth = 995;
-constexpr int kDesignHeight = 709;
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -69,12 +68,6 @@ QAction* MenuAlias(QAction* action, const char* text, QObject* parent) {
   return alias;
 }
 
-QTableWidget* NewGrid(QWidget* parent, const char* name, int left, int top, int width, int height) {
-  QTableWidget* g = NewViewGrid(parent, name);
-  g->setGeometry(left, top, width, height);
-  return g;
-}
-
 }  // namespace
 
 TMainForm::TMainForm(const std::string& configDir, QWidget* parent)
@@ -83,6 +76,7 @@ TMainForm::TMainForm(const std::string& configDir, QWidget* parent)
   setWindowTitle("Vorpa");
   setFont(PixelFont("IPAPGothic"));
   resize(kDesignWidth, kDesignHeight);
+  setMinimumSize(kDesignWidth, kDesignHeight);
   CreateActions();
   CreateControls();
   CreateToolBar();
@@ -197,11 +191,9 @@ void TMainForm::CreateControls() {
   auto* client = new QWidget(this);
   client->setObjectName("client");
   setCentralWidget(client);
-  client->installEventFilter(this);
 
   Panel1 = new QWidget(client);
   Panel1->setObjectName("Panel1");
-  Panel1->setGeometry(0, 0, kDesignWidth, 34);
   lblRaceInfo = new QLabel(Panel1);
   lblRaceInfo->setObjectName("lblRaceInfo");
   lblRaceInfo->move(336, 4);
@@ -209,9 +201,11 @@ void TMainForm::CreateControls() {
   lblRaceInfo2->setObjectName("lblRaceInfo2");
   lblRaceInfo2->move(336, 18);
 
-  sgRace = NewGrid(client, "sgRace", 3, 36, 168, 559);
-  sgOddsTime = NewGrid(client, "sgOddsTime", 175, 36, 56, 559);
-  sgSyutuba = NewGrid(client, "sgSyutuba", 236, 36, 741, 289);
+  sgRace = NewViewGrid(client, "sgRace");
+  sgOddsTime = NewViewGrid(client, "sgOddsTime");
+  sgSyutuba = NewViewGrid(client, "sgSyutuba");
+  // The card's rows grow with the height it gets in a larger window.
+  sgSyutuba->installEventFilter(this);
   sgSyutuba->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(sgSyutuba, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
     PopupMenu1->popup(sgSyutuba->viewport()->mapToGlobal(pos));
@@ -219,7 +213,6 @@ void TMainForm::CreateControls() {
 
   PageControl1 = new QTabWidget(client);
   PageControl1->setObjectName("PageControl1");
-  PageControl1->setGeometry(236, 330, 745, 327);
   const char* tabs[] = {"枠連", "馬連", "馬単", "ワイド", "グラフ", "グラフ2", "結果", "(簡易計算)"};
   int n = 0;
   for (const char* tab : tabs) {
@@ -230,7 +223,6 @@ void TMainForm::CreateControls() {
 
   lstLog = new QListWidget(client);
   lstLog->setObjectName("lstLog");
-  lstLog->setGeometry(3, 601, 205, 55);
   QPalette pal = lstLog->palette();
   pal.setColor(QPalette::Base, pal.color(QPalette::Button));
   lstLog->setPalette(pal);
@@ -238,7 +230,6 @@ void TMainForm::CreateControls() {
 
   pnlRecv = new QFrame(client);
   pnlRecv->setObjectName("pnlRecv");
-  pnlRecv->setGeometry(214, 601, 14, 14);
   pnlRecv->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   pnlRecv->setLineWidth(2);
   pnlRecv->setAutoFillBackground(true);
@@ -247,12 +238,17 @@ void TMainForm::CreateControls() {
 
   tmIPAT = new QTimer(this);
   tmIPAT->setObjectName("tmIPAT");
+
+  // Every control at its design place, growing with the window.
+  auto* frame = new TFrameLayout(client, this, QSize(kDesignWidth, kDesignHeight));
+  for (const TFrameControl& c : MainFrameControls())
+    frame->AddControl(client->findChild<QWidget*>(c.Name, Qt::FindDirectChildrenOnly), c);
 }
 
 void TMainForm::CreateToolBar() {
   ToolBar1 = new QToolBar(Panel1);
   ToolBar1->setObjectName("ToolBar1");
-  ToolBar1->setGeometry(0, 0, 331, Panel1->height());
+  ToolBar1->setGeometry(0, 0, 331, MainFrameControl("Panel1").Design.Height);
   ToolBar1->setIconSize(QSize(24, 24));
   ToolBar1->setMovable(false);
   ToolBar1->setFloatable(false);
@@ -408,8 +404,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     pnlRecvDblClick();
     return true;
   }
-  if (watched == centralWidget() && event->type() == QEvent::Resize) {
-    Panel1->resize(centralWidget()->width(), Panel1->height());
+  if (watched == sgSyutuba && event->type() == QEvent::Resize) {
+    const int height = static_cast<QResizeEvent*>(event)->size().height();
+    sgSyutuba->verticalHeader()->setDefaultSectionSize(
+        GrownRowHeight(kGridRowHeight, MainFrameControl("sgSyutuba").Design.Height, height));
   }
   return QMainWindow::eventFilter(watched, event);
 }

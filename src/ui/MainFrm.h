@@ -74,10 +74,14 @@ class TMainForm : public QMainWindow, public TIPatSink {
   QLabel* lblRaceInfo2;
   QTableWidget* sgRace;
   QTableWidget* sgOddsTime;
-  QTableWidget* sgSyutuba;
+  QTableWidget* sgSyutuba = nullptr;
+  // The tab pages (TabSheet1..8) grow with the window: each tab's content
+  // sets a layout on its page, a Qt layout or a TFrameLayout(page,
+  // PageControl1, {kTabsDesignWidth, kTabsDesignHeight}) that places
+  // controls by their rectangles at the design size (ui/FrameLayout.h).
   QTabWidget* PageControl1;
   QListWidget* lstLog;
-  QFrame* pnlRecv;
+  QFrame* pnlRecv = nullptr;
   QMenu* PopupMenu1;
   QTimer* tmIPAT;
   // The contents of the tabs "枠連" .. "ワイド", "結果" and "(簡易計算)".

@@ -74,24 +74,31 @@ void DrawDelete(QPainter& p) {
 }  // namespace
 
 QIcon ToolBarImage(TToolBarImage image) {
-  QPixmap pm(kSize, kSize);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  switch (image) {
-    case kImgSelDate: DrawCalendar(p); break;
-    case kImgIPat: DrawAcquire(p); break;
-    case kImgIPatDirect: DrawDirect(p); break;
-    case kImgOutPat: DrawOutput(p); break;
-    case kImgSortNo: DrawSort(p, "1", Qt::black); break;
-    case kImgSortTanOdds: DrawSort(p, QString::fromUtf8("単"), QColor(0xC0, 0, 0)); break;
-    case kImgSortFukuOdds: DrawSort(p, QString::fromUtf8("複"), QColor(0, 0, 0xC0)); break;
-    case kImgSortRenOdds: DrawSort(p, QString::fromUtf8("連"), QColor(0, 0x80, 0)); break;
-    case kImgDelTimeData: DrawDelete(p); break;
-    case kToolBarImageCount: break;
+  // Drawn for plain and for doubled screens, so that scaled tool bars
+  // stay sharp.
+  QIcon icon;
+  for (int ratio : {1, 2}) {
+    QPixmap pm(kSize * ratio, kSize * ratio);
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    switch (image) {
+      case kImgSelDate: DrawCalendar(p); break;
+      case kImgIPat: DrawAcquire(p); break;
+      case kImgIPatDirect: DrawDirect(p); break;
+      case kImgOutPat: DrawOutput(p); break;
+      case kImgSortNo: DrawSort(p, "1", Qt::black); break;
+      case kImgSortTanOdds: DrawSort(p, QString::fromUtf8("単"), QColor(0xC0, 0, 0)); break;
+      case kImgSortFukuOdds: DrawSort(p, QString::fromUtf8("複"), QColor(0, 0, 0xC0)); break;
+      case kImgSortRenOdds: DrawSort(p, QString::fromUtf8("連"), QColor(0, 0x80, 0)); break;
+      case kImgDelTimeData: DrawDelete(p); break;
+      case kToolBarImageCount: break;
+    }
+    p.end();
+    icon.addPixmap(pm);
   }
-  p.end();
-  return QIcon(pm);
+  return icon;
 }
 
 }  // namespace vorpa

@@ -26,6 +26,7 @@
 #include "support/GuiHelpers.h"
 #include "support/TempDir.h"
 #include "ui/AboutBox.h"
+#include "ui/FrameLayout.h"
 #include "ui/SettingForm.h"
 
 namespace vorpa {
@@ -203,15 +204,24 @@ TEST_F(MainFrmTest, ToolBarButtonsInOrderWithPictures) {
     for (size_t j = i + 1; j < images.size(); ++j) EXPECT_NE(images[i], images[j]) << i << " " << j;
 }
 
-TEST_F(MainFrmTest, ControlsAtTheirPositions) {
+// At the design size every control has its given place; a larger window
+// gives its extra width to the card and the tabs and its extra height to
+// the lists, the card (a third) and the tabs, whose pages' controls grow
+// with them; the design size is the smallest.
+TEST_F(MainFrmTest, ControlsAtTheirPositionsAndGrowingWithTheWindow) {
   TMainForm& f = *form_;
-  EXPECT_EQ(f.Panel1->geometry().topLeft(), QPoint(0, 0));
-  EXPECT_EQ(f.Panel1->height(), 34);
+  // A tab page's content placed by its design rectangle (on a page of
+  // its own, taken away again below).
+  auto* page = new QWidget;
+  auto* frame = new TFrameLayout(page, f.PageControl1, QSize(745, 327));
+  auto* content = new QWidget;
+  frame->AddControl(content, {"content", {4, 6, 300, 200}, {0, 0, 1, 1}});
+  f.PageControl1->setCurrentIndex(f.PageControl1->addTab(page, "x"));
+  f.sgRace->setRowCount(80);
   f.show();
-  EXPECT_EQ(f.Panel1->width(), f.centralWidget()->width());
-  f.resize(1200, 800);
   QApplication::processEvents();
-  EXPECT_EQ(f.Panel1->width(), 1200) << "Panel1 is aligned to the top";
+  ASSERT_EQ(f.size(), QSize(995, 709));
+  EXPECT_EQ(f.Panel1->geometry(), QRect(0, 0, 995, 34));
   EXPECT_EQ(f.lblRaceInfo->pos(), QPoint(336, 4));
   EXPECT_EQ(f.lblRaceInfo2->pos(), QPoint(336, 18));
   EXPECT_EQ(f.sgRace->geometry(), QRect(3, 36, 168, 559));
@@ -220,6 +230,35 @@ TEST_F(MainFrmTest, ControlsAtTheirPositions) {
   EXPECT_EQ(f.PageControl1->geometry(), QRect(236, 330, 745, 327));
   EXPECT_EQ(f.lstLog->geometry(), QRect(3, 601, 205, 55));
   EXPECT_EQ(f.pnlRecv->geometry(), QRect(214, 601, 14, 14));
+  EXPECT_EQ(content->geometry(), QRect(4, 6, 300, 200));
+  EXPECT_EQ(f.sgSyutuba->rowHeight(0), 14);
+  const int rowsShown = f.sgRace->rowAt(f.sgRace->viewport()->height() - 1);
+
+  f.resize(1600, 1000);  // 605 wider, 291 higher
+  QApplication::processEvents();
+  EXPECT_EQ(f.Panel1->geometry(), QRect(0, 0, 1600, 34));
+  EXPECT_EQ(f.ToolBar1->geometry(), QRect(0, 0, 331, 34));
+  EXPECT_EQ(f.sgRace->geometry(), QRect(3, 36, 168, 559 + 291));
+  EXPECT_EQ(f.sgOddsTime->geometry(), QRect(175, 36, 56, 559 + 291));
+  EXPECT_EQ(f.sgSyutuba->geometry(), QRect(236, 36, 741 + 605, 289 + 97));
+  EXPECT_EQ(f.PageControl1->geometry(), QRect(236, 330 + 97, 745 + 605, 327 + 194));
+  EXPECT_EQ(f.lstLog->geometry(), QRect(3, 601 + 291, 205, 55));
+  EXPECT_EQ(f.pnlRecv->geometry(), QRect(214, 601 + 291, 14, 14));
+  EXPECT_EQ(content->geometry(), QRect(4, 6, 300 + 605, 200 + 194));
+  // Columns keep their widths; the lists show more rows, the card's rows
+  // grow with it.
+  EXPECT_EQ(f.sgSyutuba->columnWidth(2), 124);
+  EXPECT_GT(f.sgRace->rowAt(f.sgRace->viewport()->height() - 1), rowsShown + 15);
+  EXPECT_EQ(f.sgSyutuba->rowHeight(0), 14 * 386 / 289);
+  EXPECT_LE(f.sgSyutuba->rowViewportPosition(17) + f.sgSyutuba->rowHeight(17),
+            f.sgSyutuba->viewport()->height()) << "all 18 rows in sight";
+
+  f.resize(800, 600);
+  QApplication::processEvents();
+  EXPECT_EQ(f.size(), QSize(995, 709)) << "the design size is the smallest";
+  EXPECT_EQ(f.sgSyutuba->geometry(), QRect(236, 36, 741, 289));
+  delete page;
+  f.PageControl1->setCurrentIndex(0);
   EXPECT_EQ(f.pnlRecv->lineWidth(), 2);
   EXPECT_EQ(f.pnlRecv->frameShadow(), QFrame::Sunken);
   QStringList tabs;

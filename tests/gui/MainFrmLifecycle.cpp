@@ -92,48 +92,48 @@ TEST_F(MainFrmPlacement, FirstStartAtDesignPlacementThenTheStoredOne) {
     EXPECT_EQ(form.geometry(), QRect(1, 1, 995, 709));
     EXPECT_EQ(form.windowState(), Qt::WindowNoState);
     form.show();
-    form.setGeometry(40, 50, 800, 600);
+    form.setGeometry(40, 50, 1100, 760);
   }
-  EXPECT_EQ(Key("WinWidth"), 800);
-  EXPECT_EQ(Key("WinHeight"), 600);
+  EXPECT_EQ(Key("WinWidth"), 1100);
+  EXPECT_EQ(Key("WinHeight"), 760);
   EXPECT_EQ(Key("WinLeft"), 40);
   EXPECT_EQ(Key("WinTop"), 50);
   EXPECT_EQ(Key("WinState"), 0);
   EXPECT_EQ(TIniFile::Load(dir_.File("Vorpa.Ini")).GetString("vorpa", "INetID", ""), "ZZ99");
 
   TMainForm again(dir_.Path());
-  EXPECT_EQ(again.geometry(), QRect(40, 50, 800, 600));
+  EXPECT_EQ(again.geometry(), QRect(40, 50, 1100, 760));
 }
 
 TEST_F(MainFrmPlacement, AMinimisedWindowComesBackMinimised) {
   {
     TMainForm form(dir_.Path());
     form.show();
-    form.setGeometry(30, 30, 700, 500);
+    form.setGeometry(30, 30, 1000, 720);
     form.showMinimized();
   }
   EXPECT_EQ(Key("WinState"), 1);
-  EXPECT_EQ(Key("WinWidth"), 700);
+  EXPECT_EQ(Key("WinWidth"), 1000);
   TMainForm again(dir_.Path());
   again.show();
   EXPECT_TRUE(again.isMinimized());
-  EXPECT_EQ(again.normalGeometry().size(), QSize(700, 500));
+  EXPECT_EQ(again.normalGeometry().size(), QSize(1000, 720));
 }
 
 TEST_F(MainFrmPlacement, AMaximisedWindowKeepsItsNormalRectangle) {
   {
     TMainForm form(dir_.Path());
     form.show();
-    form.setGeometry(30, 40, 700, 500);
+    form.setGeometry(30, 40, 1024, 768);
     form.showMaximized();
   }
   EXPECT_EQ(Key("WinState"), 2);
-  EXPECT_EQ(Key("WinWidth"), 700);
-  EXPECT_EQ(Key("WinHeight"), 500);
+  EXPECT_EQ(Key("WinWidth"), 1024);
+  EXPECT_EQ(Key("WinHeight"), 768);
   TMainForm again(dir_.Path());
   again.show();
   EXPECT_TRUE(again.isMaximized());
-  EXPECT_EQ(again.normalGeometry(), QRect(30, 40, 700, 500));
+  EXPECT_EQ(again.normalGeometry(), QRect(30, 40, 1024, 768));
 }
 
 TEST_F(MainFrmPlacement, AZeroInThePlacementIsIgnored) {

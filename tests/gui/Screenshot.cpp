@@ -1,6 +1,7 @@
 // vorpa --screenshot: a realistic day opened, a race and reading chosen and
 // the window rendered to a PNG, offscreen. With VORPA_README_SCREENSHOT set
-// the picture is also copied there (the README's picture is made this way).
+// the larger window's picture is also copied there (the README's picture is
+// made this way).
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -68,6 +69,21 @@ TEST_F(ScreenshotTest, RendersTheChosenRaceAndReading) {
     EXPECT_GT(CountColor(img, frame), 200) << frame.name().toStdString();
   // Striped rows.
   EXPECT_GT(CountColor(img, QColor(0xF0, 0xF0, 0xF0)), 2000);
+}
+
+// The README's picture: the same day in a window of 1280 x 860, as kept in
+// the settings file's window placement.
+TEST_F(ScreenshotTest, ALargerWindowFromItsStoredPlacement) {
+  StoreDay(data_.Path());
+  test::WriteFileBytes(config_.File("Vorpa.Ini"),
+                       "[WindowInfo]\r\nWinWidth=1280\r\nWinHeight=860\r\nWinLeft=10\r\n"
+                       "WinTop=10\r\nWinState=0\r\n");
+  const std::string png = out_.File("day.png");
+  test::ProgramResult r = Vorpa({"--open-date", "2026-12-06", "--select", "東京11", "--reading",
+                                 "15", "--tab", "枠連", "--screenshot", png});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  QImage img(QString::fromStdString(png));
+  EXPECT_EQ(img.size(), QSize(1280, 860));
   if (const char* keep = std::getenv("VORPA_README_SCREENSHOT"))
     std::filesystem::copy_file(png, keep, std::filesystem::copy_options::overwrite_existing);
 }
@@ -98,6 +114,23 @@ TEST_F(ScreenshotTest, RendersTheOddsAndResultTabs) {
       std::filesystem::copy_file(png, std::string(keep) + (std::string(tab) == "馬連" ? "/odds.png" : "/result.png"),
                                  std::filesystem::copy_options::overwrite_existing);
   }
+}
+
+// Scaled by 2, the window draws everything twice as large: the picture has
+// twice the design size and the card's frame colours cover four times the
+// pixels.
+TEST_F(ScreenshotTest, ScaledScreensDrawTwiceAsLarge) {
+  StoreDay(data_.Path());
+  const std::string png = out_.File("day2.png");
+  std::vector<std::string> args = {"--config-dir", config_.Path(), "--data-dir", data_.Path(),
+                                   "--open-date", "2026-12-06", "--select", "東京11",
+                                   "--screenshot", png};
+  test::ProgramResult r = test::RunProgram(VORPA_PROGRAM_PATH, args, "",
+                                           {"QT_QPA_PLATFORM=offscreen", "QT_SCALE_FACTOR=2"});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  QImage img(QString::fromStdString(png));
+  EXPECT_EQ(img.size(), QSize(2 * 995, 2 * 709));
+  EXPECT_GT(CountColor(img, QColor(0, 0, 0xFF)), 4 * 200);
 }
 
 TEST_F(ScreenshotTest, UnknownRaceReadingOrTabFails) {
