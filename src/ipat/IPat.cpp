@@ -139,6 +139,7 @@ void TIPat::CopyFrom(const TIPat& other) {
   CurRace = 0;
   SessionKey = other.SessionKey;
   MeetingDate = other.MeetingDate;
+  PatOut = other.PatOut;
   for (int v = 1; v <= kLastSlot; ++v) {
     MeetingCode[v] = other.MeetingCode[v];
     for (int r = 1; r <= kLastRace; ++r) {
@@ -149,6 +150,13 @@ void TIPat::CopyFrom(const TIPat& other) {
       dst.Deadline = {};
     }
   }
+}
+
+bool TIPat::OutputRace() {
+  PatOut.Date = Race.Header.RaceDate;
+  PatOut.VenueName = Race.Header.VenueName;
+  PatOut.RaceNo = Race.Header.RaceNo;
+  return PatOutput && PatOutput(PatOut, Race);
 }
 
 int TIPat::FirstStep(int v, int r) const {

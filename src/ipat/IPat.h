@@ -5,9 +5,11 @@
 // acquisition thread drives it step by step (NextState, then BuildRequest,
 // Fetch and Decode, or LoadRace or StoreRace).
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/Clock.h"
+#include "core/PatOutInfo.h"
 #include "core/Race.h"
 #include "core/Setting.h"
 
@@ -67,6 +69,12 @@ class TIPat {
   TIPatKaisai MeetingCode[kStatusSlots + 1];             // [1..3]; [0] unused
   RaceStatus Status[kStatusSlots + 1][kStatusRaces + 1];  // [1..3][1..12]; row and column 0 unused
   TRace Race;
+  // The request of the automatic per-race PAT output.
+  TPatOutInfo PatOut;
+  // The per-race PAT output, given by whoever runs the session (the PAT
+  // writers sit above this library): writes the files of the request for
+  // the race; true when files were written. Unset: nothing is written.
+  std::function<bool(const TPatOutInfo&, const TRace&)> PatOutput;
 
   void Init();
   bool CheckSchedule();
@@ -80,6 +88,8 @@ class TIPat {
   void LoadRace();
   void StoreRace();
   void UpdateStatus();
+  // The race key of Race into PatOut, then PatOutput on both.
+  bool OutputRace();
   bool RaceDone(int v, int r) const;
   static std::string ErrorText(int code);
 

@@ -162,6 +162,20 @@ bool OutPatRace(const TPatOutInfo& info, const TRace& race, const TPatOutEnv& en
   return any;
 }
 
+std::function<bool(const TPatOutInfo&, const TRace&)> PatRaceOutput(const TSetting& setting,
+                                                                    const TClock& clock) {
+  return [&setting, &clock](const TPatOutInfo& info, const TRace& race) {
+    TPatOutEnv env;
+    env.Setting = &setting;
+    env.Clock = &clock;
+    try {
+      return OutPatRace(info, race, env);
+    } catch (const TPatFileError&) {
+      return false;
+    }
+  };
+}
+
 void OutPatData(const TPatOutInfo& info, const TPatOutEnv& env) {
   const TSetting& setting = *env.Setting;
   if (info.Date == 0 || !AnyPatDir(setting)) return;

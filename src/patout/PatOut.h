@@ -1,6 +1,7 @@
 #pragma once
 // The PAT output driver: which PAT files are written, for which races, from
 // which odds reading and into which of the three flavour directories.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,12 @@ int PickOddsSnapshot(const TPatOutInfo& info, const TRace& race, const TSetting&
 // Writes the files the request asks for and the race supports into every
 // enabled directory; true when any was written. Throws TPatFileError.
 bool OutPatRace(const TPatOutInfo& info, const TRace& race, const TPatOutEnv& env);
+
+// The per-race output that an acquisition session is given (TIPat::PatOutput):
+// OutPatRace over the settings and the clock. A file error ends the output
+// of that race, which then counts as not written.
+std::function<bool(const TPatOutInfo&, const TRace&)> PatRaceOutput(const TSetting& setting,
+                                                                    const TClock& clock);
 
 // The manual run over the race files of info.Date. Throws TPatFileError;
 // files written before the error stay.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -156,6 +157,7 @@ void TPatOutForm::showEvent(QShowEvent* event) {
   lblSelDate->setText(QString::fromStdString(Cp932ToUtf8(PatSelDateText(Info))));
   lblSelRace->setText(QString::fromStdString(Cp932ToUtf8(PatSelRaceText(Info))));
   QDialog::showEvent(event);
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
 void TPatOutForm::btnNowClick() {

@@ -252,6 +252,25 @@ TEST_F(PatOutRun, OutlineOnceOnlyWhereUyAIsMissing) {
   EXPECT_FALSE(OutPatYoukouOnce(meetings, env_));
 }
 
+TEST_F(PatOutRun, SessionOutputsItsRaceWithTheRequestKey) {
+  TIPat session(setting_, clock_), direct(setting_, clock_);
+  EXPECT_FALSE(session.OutputRace()) << "no output function given";
+  session.PatOutput = PatRaceOutput(setting_, clock_);
+  session.PatOut = Request(false);
+  session.PatOut.AutoOut = true;
+  session.Race = MakeRace({.VenueUtf8 = "阪神", .RaceNo = 4, .Date = kDay, .Readings = 2});
+  EXPECT_TRUE(session.OutputRace());
+  EXPECT_EQ(session.PatOut.VenueName, test::Sj("阪神"));
+  EXPECT_EQ(session.PatOut.RaceNo, 4);
+  EXPECT_TRUE(fs::exists(setting_.JRA98Path + "ZO-984.JRA"));
+  direct.CopyFrom(session);
+  EXPECT_TRUE(direct.PatOut.AutoOut);
+
+  fs::create_directories(setting_.JRA95Path + "/DE-985.JRA");
+  session.Race.Header.RaceNo = 5;
+  EXPECT_FALSE(session.OutputRace()) << "a file error ends the race's output";
+}
+
 TEST_F(PatOutRun, FileErrorEndsTheRunAndKeepsEarlierFiles) {
   Store("東京", 1);
   Store("東京", 2);
