@@ -176,6 +176,18 @@ std::function<bool(const TPatOutInfo&, const TRace&)> PatRaceOutput(const TSetti
   };
 }
 
+void InitSessionPatOut(TIPat& session, const TSetting& setting, const TClock& clock) {
+  session.PatOut = TPatOutInfo{};
+  TPatOutInfo& p = session.PatOut;
+  p.AutoOut = p.OutSyutuba = p.OutWeight = p.OutOdds = p.OutResult = setting.AutoPat;
+  session.PatOutput = PatRaceOutput(setting, clock);
+}
+
+bool OutPatRunEnd(const TIPat& session, const TPatOutEnv& env) {
+  const bool finished = session.IPatState == TIPat::RunEnd || session.IPatState == TIPat::AllDone;
+  return finished && session.PatOut.AutoOut && OutPatYoukouOnce(YoukouOfSession(session), env);
+}
+
 void OutPatData(const TPatOutInfo& info, const TPatOutEnv& env) {
   const TSetting& setting = *env.Setting;
   if (info.Date == 0 || !AnyPatDir(setting)) return;

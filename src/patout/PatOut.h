@@ -43,6 +43,17 @@ bool OutPatRace(const TPatOutInfo& info, const TRace& race, const TPatOutEnv& en
 std::function<bool(const TPatOutInfo&, const TRace&)> PatRaceOutput(const TSetting& setting,
                                                                     const TClock& clock);
 
+// Start-up of a session's automatic output: the request cleared; with the
+// setting AutoPat on, AutoOut and the card, weight, odds and result kinds
+// set (not the outline); the session is given PatRaceOutput.
+void InitSessionPatOut(TIPat& session, const TSetting& setting, const TClock& clock);
+
+// End of an acquisition run: when the session has finished (RunEnd or
+// AllDone) and its request has AutoOut, the outline of its meetings by
+// OutPatYoukouOnce; true when that wrote (the caller logs "PAT開催要項出力").
+// Throws TPatFileError.
+bool OutPatRunEnd(const TIPat& session, const TPatOutEnv& env);
+
 // The manual run over the race files of info.Date. Throws TPatFileError;
 // files written before the error stay.
 void OutPatData(const TPatOutInfo& info, const TPatOutEnv& env);

@@ -245,19 +245,32 @@ TEST_F(PatOutRun, OutlineOnceOnlyWhereUyAIsMissing) {
   EXPECT_FALSE(meetings[0].RaceHeld[1]);
 
   test::WriteFileBytes(setting_.JRA98Path + "UY-A.JRA", "kept");
-  EXPECT_TRUE(OutPatYoukouOnce(meetings, env_));
+  session.IPatState = TIPat::Aborted;
+  session.PatOut.AutoOut = true;
+  EXPECT_FALSE(OutPatRunEnd(session, env_)) << "an aborted run hands over nothing";
+  session.IPatState = TIPat::RunEnd;
+  session.PatOut.AutoOut = false;
+  EXPECT_FALSE(OutPatRunEnd(session, env_)) << "nor one without automatic output";
+  session.PatOut.AutoOut = true;
+  EXPECT_TRUE(OutPatRunEnd(session, env_));
   EXPECT_EQ(written_.size(), 4u);
   EXPECT_EQ(ReadFileBytes(setting_.JRA98Path + "UY-A.JRA"), "kept");
   EXPECT_EQ(ReadFileBytes(setting_.JRAV50Path + "/UY-B.JRA").substr(0, 8), "20261206");
+  session.IPatState = TIPat::AllDone;
+  EXPECT_FALSE(OutPatRunEnd(session, env_));
   EXPECT_FALSE(OutPatYoukouOnce(meetings, env_));
 }
 
 TEST_F(PatOutRun, SessionOutputsItsRaceWithTheRequestKey) {
   TIPat session(setting_, clock_), direct(setting_, clock_);
   EXPECT_FALSE(session.OutputRace()) << "no output function given";
-  session.PatOutput = PatRaceOutput(setting_, clock_);
-  session.PatOut = Request(false);
-  session.PatOut.AutoOut = true;
+  InitSessionPatOut(session, setting_, clock_);
+  EXPECT_FALSE(session.PatOut.AutoOut);
+  EXPECT_FALSE(session.OutputRace());
+  setting_.AutoPat = true;
+  InitSessionPatOut(session, setting_, clock_);
+  EXPECT_TRUE(session.PatOut.AutoOut && session.PatOut.OutSyutuba && session.PatOut.OutResult);
+  EXPECT_FALSE(session.PatOut.OutYoukou);
   session.Race = MakeRace({.VenueUtf8 = "阪神", .RaceNo = 4, .Date = kDay, .Readings = 2});
   EXPECT_TRUE(session.OutputRace());
   EXPECT_EQ(session.PatOut.VenueName, test::Sj("阪神"));
