@@ -61,8 +61,10 @@ std::string Right15(const std::string& text) { return FormatText("%15s", text.c_
 std::vector<std::string> VoteLines(const TRace& race) {
   std::vector<std::string> out;
   int64_t total = race.Votes[8];
+  // Totals beyond the range (only a damaged file has them) stay at its end.
   if (total == 0)
-    for (int j = 0; j < 8; ++j) total += race.Votes[j];
+    for (int j = 0; j < 8; ++j)
+      if (__builtin_add_overflow(total, race.Votes[j], &total)) total = INT64_MAX;
   if (total <= 0) return out;
   for (int j = 0; j < 8; ++j) {
     const int64_t v = race.Votes[j];

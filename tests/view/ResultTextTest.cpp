@@ -51,6 +51,10 @@ TEST(ResultText, VoteTotalsAndShares) {
   EXPECT_EQ(U(VoteLines(r))[3], "総票数合計      4,113,134");
   r.Votes[5] = 5000LL * 10000;
   EXPECT_EQ(U(VoteLines(r))[2], "ワイド票数          5,000 (0.1%)");
+  // Totals of a damaged file that overflow the sum do not wrap around.
+  r.Votes[8] = 0;
+  r.Votes[2] = r.Votes[3] = INT64_MAX / 2 + 1;
+  EXPECT_EQ(U(VoteLines(r)).back(), "総票数合計922,337,203,685,478");
 }
 
 TEST(ResultText, MarginsWithDeadHeats) {
