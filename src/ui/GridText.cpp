@@ -53,6 +53,7 @@ void SetBodyRows(QTableWidget* grid, int rows) {
 }
 
 void ClearBody(QTableWidget* grid) {
+  TGridBatch batch(grid);
   for (int r = 0; r < grid->rowCount(); ++r)
     for (int c = 0; c < grid->columnCount(); ++c) SetCellText(grid, r + 1, c, "");
 }
@@ -66,6 +67,13 @@ void SetCellText(QTableWidget* grid, int row, int col, const std::string& cp932)
 std::string CellText(const QTableWidget* grid, int row, int col) {
   const QTableWidgetItem* item = grid->item(row - 1, col);
   return item ? Utf8ToCp932(item->text().toStdString()) : std::string();
+}
+
+TGridBatch::TGridBatch(QTableWidget* grid) : grid_(grid), block_(grid->model()) {}
+
+TGridBatch::~TGridBatch() {
+  block_.unblock();
+  grid_->viewport()->update();
 }
 
 void SetCurrentCellQuietly(QTableWidget* grid, int row, int col) {

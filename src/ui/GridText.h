@@ -3,6 +3,7 @@
 // horizontal header, so grid row r (from 1) is table row r-1. Cell texts
 // go in and out as CP932, the view layer's encoding.
 #include <QFont>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <string>
 #include <vector>
@@ -28,6 +29,21 @@ void ClearBody(QTableWidget* grid);
 
 void SetCellText(QTableWidget* grid, int row, int col, const std::string& cp932);
 std::string CellText(const QTableWidget* grid, int row, int col);
+
+// Writes many cells at once: the model's signals are held while the object
+// lives, so that no cell repaints on its own, and the grid repaints once
+// at the end. The row count must not change meanwhile.
+class TGridBatch {
+ public:
+  explicit TGridBatch(QTableWidget* grid);
+  ~TGridBatch();
+  TGridBatch(const TGridBatch&) = delete;
+  TGridBatch& operator=(const TGridBatch&) = delete;
+
+ private:
+  QTableWidget* grid_;
+  QSignalBlocker block_;
+};
 
 // Makes (row, col) current without running the grid's selection handlers.
 void SetCurrentCellQuietly(QTableWidget* grid, int row, int col);

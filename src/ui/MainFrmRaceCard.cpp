@@ -111,10 +111,10 @@ void TMainForm::ShowOdds() {
 }
 
 void TMainForm::FillCard(const TCardView& card) {
+  TGridBatch batch(sgSyutuba);
   for (size_t k = 0; k < card.Rows.size() && k < kMaxRunners; ++k)
     for (int c = 0; c < kCardColumns; ++c)
       SetCellText(sgSyutuba, static_cast<int>(k) + 1, c, card.Rows[k][c]);
-  sgSyutuba->viewport()->update();
   UpdateCopyAction();
 }
 

@@ -80,17 +80,24 @@ void TOddsTab::SetUpSorted() {
 }
 
 void TOddsTab::Clear() {
-  const int n = MatrixSize(Kind);
-  for (int r = 1; r <= n; ++r)
-    for (int c = 1; c <= n; ++c) SetCellText(Matrix, r, c, "");
+  {
+    TGridBatch batch(Matrix);
+    const int n = MatrixSize(Kind);
+    for (int r = 1; r <= n; ++r)
+      for (int c = 1; c <= n; ++c) SetCellText(Matrix, r, c, "");
+  }
   SetBodyRows(Sorted, 1);
   ClearBody(Sorted);
 }
 
 void TOddsTab::Fill(const TOddsView& view) {
-  for (int r = 1; r <= view.Size; ++r)
-    for (int c = 1; c <= view.Size; ++c) SetCellText(Matrix, r, c, view.Cell(c, r));
+  {
+    TGridBatch batch(Matrix);
+    for (int r = 1; r <= view.Size; ++r)
+      for (int c = 1; c <= view.Size; ++c) SetCellText(Matrix, r, c, view.Cell(c, r));
+  }
   SetBodyRows(Sorted, static_cast<int>(view.Sorted.size()));
+  TGridBatch batch(Sorted);
   for (size_t i = 0; i < view.Sorted.size(); ++i)
     for (int c = 0; c < 2; ++c) SetCellText(Sorted, static_cast<int>(i) + 1, c, view.Sorted[i][c]);
 }
