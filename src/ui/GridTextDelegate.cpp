@@ -16,12 +16,21 @@ void TGridTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 }
 
 int TGridTextDelegate::DrawTextAt(QPainter* painter, const QStyleOptionViewItem& option, int x,
-                                  const QString& text, const QColor& color) {
-  const QFontMetrics metrics(option.font);
+                                  const QString& text, const QColor& color) const {
+  if (option.font != laidOutFont_ || laidOut_.size() > 4096) {
+    laidOut_.clear();
+    laidOutFont_ = option.font;
+  }
+  auto it = laidOut_.find(text);
+  if (it == laidOut_.end()) {
+    it = laidOut_.insert(text, QStaticText(text));
+    it->setTextFormat(Qt::PlainText);
+    it->prepare(QTransform(), option.font);
+  }
   painter->setFont(option.font);
   painter->setPen(color);
-  painter->drawText(QPoint(x, option.rect.top() + 2 + metrics.ascent()), text);
-  return x + metrics.horizontalAdvance(text);
+  painter->drawStaticText(QPointF(x, option.rect.top() + 2), *it);
+  return x + qRound(it->size().width());
 }
 
 }  // namespace vorpa
