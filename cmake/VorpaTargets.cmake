@@ -48,7 +48,7 @@ if(TARGET vorpa-ipatd)
   target_link_libraries(vorpa-ipatd PRIVATE PkgConfig::HTTPLIB)
 endif()
 if(NOT VORPA_FUZZ)
-  vorpa_executable(vorpa-tool tools vorpa_core vorpa_ipat vorpa_patout)
+  vorpa_executable(vorpa-tool tools vorpa_core vorpa_ipat vorpa_patout vorpa_view)
 endif()
 
 if(VORPA_GUI AND EXISTS ${VORPA_SRC}/ui/main.cpp)

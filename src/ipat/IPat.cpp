@@ -370,9 +370,9 @@ void TIPat::LoadRace() {
   UpdateStatus();
 }
 
-void TIPat::StoreRace() {
+bool TIPat::StoreRace() {
   UpdateStatus();
-  vorpa::StoreRace(DataDir(), Race);
+  return vorpa::StoreRace(DataDir(), Race);
 }
 
 void TIPat::UpdateStatus() {

@@ -86,7 +86,8 @@ class TIPat {
   int Decode(const std::string& page);
   int Decode(const TIPatPage& page);
   void LoadRace();
-  void StoreRace();
+  // False when the race file could not be written.
+  bool StoreRace();
   void UpdateStatus();
   // The race key of Race into PatOut, then PatOutput on both.
   bool OutputRace();

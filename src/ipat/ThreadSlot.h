@@ -1,7 +1,9 @@
 #pragma once
-// A slot of the main window for one running acquisition thread. The thread
-// frees itself before its end notification is handled, so the slot keeps
-// the thread id recorded at the start and compares only that.
+// A slot of the main window for one running acquisition thread. The slot
+// stays registered until the thread's end notification is handled, so no
+// new run starts on the session before that; it compares only the thread
+// id recorded at the start.
+#include <memory>
 #include <thread>
 
 namespace vorpa {
@@ -9,12 +11,12 @@ namespace vorpa {
 class TIPatThread;
 
 struct TThreadSlot {
-  TIPatThread* Thread = nullptr;  // not owned; valid only until the thread ends
-  std::thread::id Id;             // the id recorded when the thread started
+  std::shared_ptr<TIPatThread> Thread;  // shared with the running thread
+  std::thread::id Id;                   // the id recorded when the thread started
 
   bool IsSet() const { return Id != std::thread::id(); }
-  void Register(TIPatThread* thread, std::thread::id id) {
-    Thread = thread;
+  void Register(std::shared_ptr<TIPatThread> thread, std::thread::id id) {
+    Thread = std::move(thread);
     Id = id;
   }
   // Clears the slot when it holds the thread `id`; true then.

@@ -170,11 +170,17 @@ int UrlRequest(std::string_view url, std::string_view body, std::string* out,
   } else {
     curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
   }
-  curl_easy_perform(c);
-  // A transfer that failed after the status line keeps that status (and, for
-  // 200, what was read so far); no status at all gives 0.
+  const size_t before = out->size();
+  const CURLcode result = curl_easy_perform(c);
   long status = 0;
   curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+  // A page cut short (fewer bytes than announced, a dropped connection or a
+  // time-out part-way) is no page: it fails as a whole, nothing is kept,
+  // so that half a page is never decoded as if it were complete.
+  if (status == 200 && result != CURLE_OK) {
+    out->resize(before);
+    return 0;
+  }
   return int(status);
 }
 

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -47,13 +48,18 @@ void ResetConnection(const httplib::Request& q) {
   }
 }
 
-// The server's clock: the real one, or pinned where a test put it.
+// The server's clock: the real one, one started at a given moment that runs
+// on from there, or pinned where a test put it.
 class TServerClock {
  public:
-  TServerClock(bool pinned, double at) : pinned_(pinned), at_(at) {}
+  TServerClock(const TFrontOptions& o)
+      : base_(o.ClockRuns ? std::unique_ptr<TClock>(new TPinnedClock(o.PinnedAt, true))
+                          : std::unique_ptr<TClock>(new TSystemClock)),
+        pinned_(o.Pinned && !o.ClockRuns),
+        at_(o.PinnedAt) {}
   double Now() {
     std::lock_guard<std::mutex> lock(mutex_);
-    return pinned_ ? at_ : real_.Now();
+    return pinned_ ? at_ : base_->Now();
   }
   void Pin(double at) {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -67,7 +73,7 @@ class TServerClock {
 
  private:
   std::mutex mutex_;
-  TSystemClock real_;
+  std::unique_ptr<TClock> base_;
   bool pinned_;
   double at_;
 };
@@ -75,7 +81,7 @@ class TServerClock {
 class TFront {
  public:
   TFront(const TFrontOptions& o, TSimService* s)
-      : options_(o), service_(s), clock_(o.Pinned, o.PinnedAt) {}
+      : options_(o), service_(s), clock_(o) {}
 
   int Run() {
     server_.set_payload_max_length(kMaxBody);

@@ -22,6 +22,7 @@ struct TFrontOptions {
   uint64_t Seed = 1;
   TFaults Faults;
   bool Pinned = false;  // clock pinned at PinnedAt instead of the real one
+  bool ClockRuns = false;  // with Pinned: the clock starts at PinnedAt and runs on
   double PinnedAt = 0;
 };
 

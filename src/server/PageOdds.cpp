@@ -25,9 +25,9 @@ std::string OddsHead(const char* title, const TSimMeeting& meeting, const TSimRa
          Table(Row({OddsTimeText(meeting, race, now)}), "class=\"time\"");
 }
 
-std::string VoteTable(const std::vector<std::pair<const char*, int64_t>>& rows) {
+std::string VoteTable(const TMarket& m, const std::vector<std::pair<const char*, int>>& rows) {
   std::string html;
-  for (const auto& [label, votes] : rows) html += Row({label, Grouped(votes)});
+  for (const auto& [label, kind] : rows) html += Row({label, VoteText(m, kind)});
   return Table(html, "class=\"hyosu\"");
 }
 
@@ -76,8 +76,7 @@ std::string WinPlacePage(const TSimDay& day, const TSimMeeting& meeting, const T
   const std::string odds = "<tr><td>" + WinTable(race, m) + "</td><td>" +
                            Table(Row({"枠連"})) + "</td><td>" + BracketTable(m) + "</td></tr>\r\n";
   return Page(OddsHead(kTitleWinPlace, meeting, race, now) + Table(odds, "class=\"odds\"") +
-              VoteTable({{"単勝", m.Votes[kWin]}, {"複勝", m.Votes[kPlace]},
-                         {"枠連", m.Votes[kBracket]}, {"合計", m.Votes[kGrand]}}));
+              VoteTable(m, {{"単勝", kWin}, {"複勝", kPlace}, {"枠連", kBracket}, {"合計", kGrand}}));
 }
 
 std::string ExactaPage(const TSimDay& day, const TSimMeeting& meeting, const TSimRace& race, double now) {
@@ -98,7 +97,7 @@ std::string ExactaPage(const TSimDay& day, const TSimMeeting& meeting, const TSi
     tables += Table(GridRows(grid, n + 1), "class=\"umatan\"");
   }
   return Page(OddsHead(kTitleExacta, meeting, race, now) + tables +
-              VoteTable({{"馬単", m.Votes[kExacta]}}));
+              VoteTable(m, {{"馬単", kExacta}}));
 }
 
 std::string QuinellaPage(const TSimDay& day, const TSimMeeting& meeting, const TSimRace& race, double now) {
@@ -127,7 +126,7 @@ std::string QuinellaPage(const TSimDay& day, const TSimMeeting& meeting, const T
   if (!grid.empty()) lastRow = grid.rbegin()->first;
   return Page(OddsHead(kTitleQuinella, meeting, race, now) +
               Table(GridRows(grid, lastRow), "class=\"umaren\"") +
-              VoteTable({{"馬連", m.Votes[kQuinella]}}));
+              VoteTable(m, {{"馬連", kQuinella}}));
 }
 
 std::string WidePage(const TSimDay& day, const TSimMeeting& meeting, const TSimRace& race, double now) {
@@ -162,7 +161,7 @@ std::string WidePage(const TSimDay& day, const TSimMeeting& meeting, const TSimR
   grid[1][1] = "ワイド";
   return Page(OddsHead(kTitleWide, meeting, race, now) +
               Table(GridRows(grid, grid.rbegin()->first), "class=\"wide\"") +
-              VoteTable({{"ワイド", m.Votes[kWide]}}));
+              VoteTable(m, {{"ワイド", kWide}}));
 }
 
 std::string TrioPage(const TSimDay& day, const TSimMeeting& meeting, const TSimRace& race, double now,
@@ -172,7 +171,7 @@ std::string TrioPage(const TSimDay& day, const TSimMeeting& meeting, const TSimR
   return Page(OddsHead(trifecta ? kTitleTrifecta : kTitleTrio, meeting, race, now) +
               Table(Row({"軸馬", std::to_string(h) + "番 " + Name(race, h)})) +
               Table(Row({"組合せは人気順に表示しています"})) +
-              VoteTable({{trifecta ? "3連単" : "3連複", m.Votes[trifecta ? kTrifecta : kTrio]}}));
+              VoteTable(m, {{trifecta ? "3連単" : "3連複", trifecta ? kTrifecta : kTrio}}));
 }
 
 }  // namespace vorpa::sim

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "server/SimRandom.h"
+#include "server/SimResult.h"
 
 namespace vorpa::sim {
 namespace {
@@ -201,6 +202,10 @@ TMarket MarketAt(const TSimDay& day, const TSimMeeting& meeting, const TSimRace&
   m.Votes[kGrand] = 0;
   for (int k = kWin; k <= kTrifecta; ++k) m.Votes[kGrand] += m.Votes[k];
   return m;
+}
+
+std::string VoteText(const TMarket& m, int k) {
+  return m.Final && k >= kWin && k <= kGrand ? Grouped(m.Votes[k]) : std::string();
 }
 
 }  // namespace vorpa::sim

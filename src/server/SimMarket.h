@@ -28,6 +28,10 @@ struct TMarket {
   std::vector<double> Shares;
 };
 
+// The vote total of kind k as the odds pages print it: grouped digits once
+// the odds are final, an empty cell while the sale goes on.
+std::string VoteText(const TMarket& m, int k);
+
 // Where the sale of a race stands at the clock value `now`.
 struct TSaleMoment {
   bool PreSale = false;  // before the day's sale opened

@@ -80,7 +80,7 @@ std::string Odds(const TSimDay& day, const TSimMeeting& m, const TSimRace& race,
   const char* names[] = {"", "win", "place", "bracket", "quinella", "exacta", "wide", "trio", "trifecta", "total"};
   std::vector<std::pair<std::string, std::string>> votes;
   for (int k = kWin; k <= kGrand; ++k)
-    if (k != kExacta || !race.NoExacta) votes.push_back({names[k], Str(Grouped(mk.Votes[k]))});
+    if (k != kExacta || !race.NoExacta) votes.push_back({names[k], Str(VoteText(mk, k))});
   return Object({{"timeText", Str(OddsTimeText(m, race, now))},
                  {"preSale", Bool(mk.PreSale)},
                  {"final", Bool(mk.Final)},

@@ -18,6 +18,7 @@ const char kUsage[] =
     "  --bind ADDR          address to listen on (default 127.0.0.1)\n"
     "  --seed N             the simulated days (default 1)\n"
     "  --now TIME           pin the clock at \"YYYY-MM-DD HH:MM:SS\" (default: real clock)\n"
+    "  --clock-start TIME   start the clock at TIME; it runs on in real time\n"
     "  --inet-id ID         accept only this INET ID (repeatable; default: any)\n"
     "  --fail-rate P        answer 503 to this share of page requests\n"
     "  --truncate-rate P    cut this share of pages off half-way\n"
@@ -60,9 +61,10 @@ int main(int argc, char** argv) {
     } else if (a == "--seed") {
       ok = Number(v, 0, 1e18, &n);
       o.Seed = uint64_t(n);
-    } else if (a == "--now") {
+    } else if (a == "--now" || a == "--clock-start") {
       ok = vorpa::TryTextToDateTime(v, &o.PinnedAt);
       o.Pinned = true;
+      o.ClockRuns = a == "--clock-start";
     } else if (a == "--inet-id") {
       ids.push_back(v);
     } else if (a == "--fail-rate") {

@@ -39,11 +39,13 @@ namespace {
 void PrintHelp() {
   std::printf(
       "usage: vorpa-tool [--config-dir DIR] [--data-dir DIR] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
+      "                  [--clock-start \"YYYY-MM-DD HH:MM:SS\"]\n"
       "                  COMMAND [ARGS...]\n\n"
       "Global options (before or after the command):\n"
       "  --config-dir DIR  directory of Vorpa.Ini and VorpaRemark.txt\n"
       "  --data-dir DIR    data directory (instead of the MojiPath setting)\n"
       "  --now TIME        pin the clock to this local date and time\n"
+      "  --clock-start TIME  start the clock here; it runs on in real time\n"
       "  --version         print the version\n\n"
       "Commands:\n");
   for (const CommandInfo& c : Commands()) std::printf("  %-10s %s\n", c.Name, c.Summary);
@@ -52,7 +54,7 @@ void PrintHelp() {
 
 int Run(int argc, char** argv) {
   std::vector<std::string> rest;
-  std::string configDir, dataDir, now;
+  std::string configDir, dataDir, now, clockStart;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&](std::string* out) {
@@ -69,6 +71,8 @@ int Run(int argc, char** argv) {
       if (!value(&dataDir)) return 2;
     } else if (a == "--now") {
       if (!value(&now)) return 2;
+    } else if (a == "--clock-start") {
+      if (!value(&clockStart)) return 2;
     } else {
       rest.push_back(a);
     }
@@ -84,15 +88,21 @@ int Run(int argc, char** argv) {
   ToolContext ctx;
   ctx.ConfigDir = ConfigDir(configDir);
   ctx.DataDir = dataDir;
-  if (now.empty()) {
+  if (!now.empty() && !clockStart.empty()) {
+    std::fprintf(stderr, "vorpa-tool: --now and --clock-start exclude each other\n");
+    return 2;
+  }
+  if (now.empty() && clockStart.empty()) {
     ctx.Clock = std::make_unique<TSystemClock>();
   } else {
+    const std::string& text = now.empty() ? clockStart : now;
     double at = 0;
-    if (!TryTextToDateTime(now, &at)) {
-      std::fprintf(stderr, "vorpa-tool: --now: not a date and time: %s\n", now.c_str());
+    if (!TryTextToDateTime(text, &at)) {
+      std::fprintf(stderr, "vorpa-tool: %s: not a date and time: %s\n",
+                   now.empty() ? "--clock-start" : "--now", text.c_str());
       return 2;
     }
-    ctx.Clock = std::make_unique<TPinnedClock>(at);
+    ctx.Clock = std::make_unique<TPinnedClock>(at, now.empty());
   }
   for (const CommandInfo& c : Commands()) {
     if (rest[0] != c.Name) continue;

@@ -21,6 +21,7 @@
 
 #include "core/AppDirs.h"
 #include "core/Cp932.h"
+#include "core/DayCount.h"
 #include "core/IniFile.h"
 #include "core/MeetingClock.h"
 #include "core/Remark.h"
@@ -70,8 +71,17 @@ QAction* MenuAlias(QAction* action, const char* text, QObject* parent) {
 
 }  // namespace
 
-TMainForm::TMainForm(const std::string& configDir, QWidget* parent)
-    : QMainWindow(parent), configDir_(configDir) {
+const TSystemClock kLocalClock;
+
+TMainForm::TMainForm(const std::string& configDir, const TClock* clock, QWidget* parent)
+    : QMainWindow(parent),
+      Clock(clock ? *clock : kLocalClock),
+      IPatControl(std::make_unique<TIPatControl>(Setting, Clock, *this)),
+      FIPat(IPatControl->FIPat),
+      FIPatDirect(IPatControl->FIPatDirect),
+      FIPatThread(IPatControl->FIPatThread),
+      FIPatDirectThread(IPatControl->FIPatDirectThread),
+      configDir_(configDir) {
   setObjectName("MainForm");
   setWindowTitle("Vorpa");
   setFont(PixelFont("IPAPGothic"));
@@ -148,6 +158,8 @@ void TMainForm::CreateActions() {
   connect(actSetting, &QAction::triggered, this, &TMainForm::actSettingExecute);
   connect(actMojipanel, &QAction::triggered, this, &TMainForm::actMojipanelExecute);
   connect(actOutPatData, &QAction::triggered, this, &TMainForm::actOutPatDataExecute);
+  connect(actIPat, &QAction::triggered, this, &TMainForm::actIPatExecute);
+  connect(actIPatDirect, &QAction::triggered, this, &TMainForm::actIPatDirectExecute);
 }
 
 void TMainForm::CreateMenus() {
@@ -238,6 +250,7 @@ void TMainForm::CreateControls() {
 
   tmIPAT = new QTimer(this);
   tmIPAT->setObjectName("tmIPAT");
+  connect(tmIPAT, &QTimer::timeout, this, &TMainForm::tmIPATTimer);
 
   // Every control at its design place, growing with the window.
   auto* frame = new TFrameLayout(client, this, QSize(kDesignWidth, kDesignHeight));
@@ -283,6 +296,7 @@ void TMainForm::FormCreate() {
   Setting = LoadSetting(configDir_);
   Remarks.Load(configDir_);
   tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle));
+  tmIPAT->start();
   FDate = 0;
   FRaceLoaded = false;
   FOddsIndex = -1;
@@ -291,19 +305,33 @@ void TMainForm::FormCreate() {
   SetUpRaceList();
   SetUpRaceCard();
   SetUpAnalysisTabs();
+  // On race days acquisition starts by itself, once the window is up.
+  const int day = DayOfWeek(Clock.Now());
+  if (Setting.AutoIPat && (day == 1 || day == 7))
+    QTimer::singleShot(0, this, &TMainForm::StartAcquisition);
   PageControl1->setCurrentIndex(0);
 }
 
 bool TMainForm::FormCloseQuery() {
-  if (FAutoExiting) return true;
-  QMessageBox box(QMessageBox::Information, "Vorpa", U("終了します。"),
-                  QMessageBox::Ok | QMessageBox::Cancel, this);
-  box.setObjectName("CloseQuery");
-  return box.exec() == QMessageBox::Ok;
+  if (!FAutoExiting) {
+    QMessageBox box(QMessageBox::Information, "Vorpa", U("終了します。"),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setObjectName("CloseQuery");
+    if (box.exec() != QMessageBox::Ok) return false;
+  }
+  StopThreads();
+  return true;
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (FormCloseQuery()) {
+  if (closing_) {
+    event->ignore();  // a close asked for while the threads are awaited
+    return;
+  }
+  closing_ = true;
+  const bool close = FormCloseQuery();
+  closing_ = false;
+  if (close) {
     event->accept();
   } else {
     event->ignore();
@@ -311,6 +339,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::FormDestroy() {
+  closing_ = true;
+  StopThreads();
   ReadWindowPlacement();
   SaveWindowInfo();
 }
@@ -374,6 +404,7 @@ void TMainForm::RecvLamp(bool on) {
 
 void TMainForm::StatusUpdate(const TIPat& session) {
   RunOnMainThread([&] {
+    IPatControl->NoteStatus(session);
     if (StatusView) StatusView->IPatStateToForm(session);
   });
 }
@@ -394,10 +425,6 @@ void TMainForm::ThreadEnd(std::thread::id id) {
   QMetaObject::invokeMethod(this, [this, id] { OnThreadEnd(id); }, Qt::QueuedConnection);
 }
 
-void TMainForm::OnThreadEnd(std::thread::id id) {
-  if (FIPatThread.ClearIfEnded(id)) RefreshRaceList();
-  if (FIPatDirectThread.ClearIfEnded(id)) RefreshRaceList();
-}
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == pnlRecv && event->type() == QEvent::MouseButtonDblClick) {

@@ -5,9 +5,12 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "core/Clock.h"
 #include "core/Race.h"
+#include "ipat/IPatControl.h"
 #include "ipat/IPatSink.h"
 #include "ipat/ThreadSlot.h"
 #include "ui/AppForms.h"
@@ -34,8 +37,10 @@ class TResultTab;
 class TMainForm : public QMainWindow, public TIPatSink {
   Q_OBJECT
  public:
-  // `configDir` (with a trailing "/") holds Vorpa.Ini and VorpaRemark.txt.
-  explicit TMainForm(const std::string& configDir, QWidget* parent = nullptr);
+  // `configDir` (with a trailing "/") holds Vorpa.Ini and VorpaRemark.txt;
+  // `clock` (the local clock when null) outlives the window.
+  explicit TMainForm(const std::string& configDir, const TClock* clock = nullptr,
+                     QWidget* parent = nullptr);
   ~TMainForm() override;
 
   // The windows created after this one.
@@ -109,14 +114,26 @@ class TMainForm : public QMainWindow, public TIPatSink {
   QAction* actShowAbout;
   QAction* actCopy;
 
+  // Acquisition (MainFrmIPat.cpp): checks actIPat and runs the start
+  // routine, as on race days at start-up.
+  void StartAcquisition();
+  void actIPatExecute();
+  void actIPatDirectExecute();
+  void tmIPATTimer();
+
   // State.
   double FDate = 0;  // meeting date shown; 0: no date open
   bool FRaceLoaded = false;
   int FOddsIndex = -1;
   int FUmaOrder = 0;
   int FKaisaiOrder = 0;
-  TThreadSlot FIPatThread;
-  TThreadSlot FIPatDirectThread;
+  const TClock& Clock;
+  // The two sessions and their thread slots.
+  std::unique_ptr<TIPatControl> IPatControl;
+  TIPat& FIPat;
+  TIPat& FIPatDirect;
+  TThreadSlot& FIPatThread;
+  TThreadSlot& FIPatDirectThread;
   bool FAutoExiting = false;
   TWindowInfo WindowInfo;
   TAppForms Forms;
@@ -141,6 +158,9 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void ReadWindowPlacement();
   void SaveWindowInfo();
   void OnThreadEnd(std::thread::id id);
+  // Asks both acquisition threads to stop and waits for them, running
+  // their calls to this window meanwhile.
+  void StopThreads();
   void pnlRecvDblClick();
   void actManualExecute();
   void actShowAboutExecute();
@@ -175,6 +195,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
 
   std::string configDir_;
   TLogLines log_;
+  bool closing_ = false;
 };
 
 }  // namespace vorpa

@@ -17,6 +17,8 @@ struct TProgramOptions {
   std::string Tab;         // --tab: the caption of the tab to show
   std::string SettingsPage;  // --settings-page: the settings dialog at this page
   std::string Screenshot;  // --screenshot FILE.png: render the window and exit
+  std::string ClockStart;  // --clock-start: the clock starts here and runs on
+  bool Acquire = false;    // --acquire: switch acquisition on once the window shows
   bool Help = false;
   bool Version = false;
   std::vector<char*> QtArgs;  // argv[0] and the arguments left to Qt

@@ -3,12 +3,16 @@
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
+#include <memory>
 
 #include "core/AppDirs.h"
+#include "core/Clock.h"
+#include "core/DayCount.h"
 #include "ui/AppForms.h"
 #include "ui/MainFrm.h"
 #include "ui/ProgramOptions.h"
 #include "ui/ProgramIcon.h"
+#include "ui/SelDateForm.h"
 #include "ui/SettingForm.h"
 #include "ui/ViewOptions.h"
 
@@ -19,6 +23,15 @@ int main(int argc, char** argv) {
     std::fputs((opts.Help ? vorpa::ProgramHelp() : vorpa::ProgramVersion()).c_str(), stdout);
     return 0;
   }
+  std::unique_ptr<vorpa::TClock> clock = std::make_unique<vorpa::TSystemClock>();
+  if (!opts.ClockStart.empty()) {
+    double at = 0;
+    if (!vorpa::TryTextToDateTime(opts.ClockStart, &at)) {
+      std::fprintf(stderr, "vorpa: --clock-start: not a date and time: %s\n", opts.ClockStart.c_str());
+      return 2;
+    }
+    clock = std::make_unique<vorpa::TPinnedClock>(at, true);
+  }
   int qtArgc = static_cast<int>(opts.QtArgs.size());
   opts.QtArgs.push_back(nullptr);
   QApplication app(qtArgc, opts.QtArgs.data());
@@ -28,8 +41,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Vorpa");
   QApplication::setWindowIcon(vorpa::VorpaIcon());
 
-  vorpa::TMainForm mainForm(vorpa::ConfigDir(opts.ConfigDir));
+  vorpa::TMainForm mainForm(vorpa::ConfigDir(opts.ConfigDir), clock.get());
   const vorpa::TAppForms forms = vorpa::CreateAppForms(&mainForm);
+  forms.SelDate->SetClock(clock.get());
   std::string error;
   if (!vorpa::ApplyViewOptions(mainForm, opts, &error)) {
     std::fprintf(stderr, "vorpa: %s\n", error.c_str());
@@ -51,5 +65,6 @@ int main(int argc, char** argv) {
   }
   if (opts.SettingsPage.empty())
     QTimer::singleShot(0, &mainForm, &vorpa::TMainForm::FirstStartCheck);
+  if (opts.Acquire) QTimer::singleShot(0, &mainForm, &vorpa::TMainForm::StartAcquisition);
   return app.exec();
 }
