@@ -201,7 +201,13 @@ int RunDirect(TIPatControl& control, TConsoleSink& sink, const TFetchArgs& a) {
   sink.SetStopThread(control.FIPatThread.Thread);
   AwaitSlot(control, sink, control.FIPatThread);
   if (gStop) return 1;
-  if (!control.PrepareDirect(true, true, control.FIPat.MeetingDate)) {
+  // What is stored already, as the program knows it from its earlier runs:
+  // races whose card and final odds are in are read only when named.
+  TIPat& s = control.FIPat;
+  for (s.CurVenue = 1; s.CurVenue <= kStatusSlots; ++s.CurVenue)
+    for (s.CurRace = 1; s.CurRace <= kStatusRaces; ++s.CurRace)
+      if (s.Status[s.CurVenue][s.CurRace].Listed) s.LoadRace();
+  if (!control.PrepareDirect(true, true, s.MeetingDate)) {
     std::fprintf(stderr, "vorpa-tool fetch: not logged in, or acquisition is paused at this hour\n");
     return 1;
   }
