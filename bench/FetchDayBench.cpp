@@ -4,6 +4,7 @@
 // and as `vorpa-tool fetch --once` (wall time and peak memory).
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
