@@ -37,7 +37,7 @@ void TIPatControl::Stop(TThreadSlot& slot, bool await, const std::function<void(
 }
 
 std::shared_ptr<TIPatThread> TIPatControl::StartThread(TIPat& session) {
-  return TIPatThread::Start(session, sink_, Retry, Hooks.OutputRace);
+  return TIPatThread::Start(session, sink_, Retry);
 }
 
 TStartResult TIPatControl::StartRoutine(bool checked) {

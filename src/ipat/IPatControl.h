@@ -20,12 +20,11 @@
 
 namespace vorpa {
 
-// What the PAT output adds to acquisition; empty functions do nothing.
+// What the PAT output adds to acquisition beside the sessions' per-race
+// output; empty functions do nothing.
 struct TIPatHooks {
   // Deletes the PAT files of other days than the meeting date.
   std::function<void(double meetingDate)> ClearPatFiles;
-  // The per-race output after a race was stored.
-  TRaceOutput OutputRace;
 };
 
 enum class TStartResult {

@@ -57,8 +57,8 @@ int NiceOfPriority(int priority) {
 }
 
 std::shared_ptr<TIPatThread> TIPatThread::Start(TIPat& session, TIPatSink& sink,
-                                                const TIPatRetry& retry, TRaceOutput output) {
-  std::shared_ptr<TIPatThread> t(new TIPatThread(session, sink, retry, std::move(output)));
+                                                const TIPatRetry& retry) {
+  std::shared_ptr<TIPatThread> t(new TIPatThread(session, sink, retry));
   ++session.ActionCount;
   // The id is recorded before the body can report its end with it.
   std::lock_guard<std::mutex> lock(t->mutex_);
@@ -68,9 +68,8 @@ std::shared_ptr<TIPatThread> TIPatThread::Start(TIPat& session, TIPatSink& sink,
   return t;
 }
 
-TIPatThread::TIPatThread(TIPat& session, TIPatSink& sink, const TIPatRetry& retry,
-                         TRaceOutput output)
-    : session_(session), sink_(sink), retry_(retry), output_(std::move(output)) {}
+TIPatThread::TIPatThread(TIPat& session, TIPatSink& sink, const TIPatRetry& retry)
+    : session_(session), sink_(sink), retry_(retry) {}
 
 TIPatThread::~TIPatThread() = default;
 
@@ -165,7 +164,7 @@ void TIPatThread::StoreStep() {
     return;
   }
   Log(prefix + Utf8ToCp932("取得"));
-  if (output_ && output_(s)) Log(prefix + Utf8ToCp932("PAT出力"));
+  if (s.PatOut.AutoOut && s.OutputRace()) Log(prefix + Utf8ToCp932("PAT出力"));
 }
 
 void TIPatThread::PageStep() {

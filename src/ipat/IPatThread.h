@@ -29,17 +29,13 @@ struct TIPatRetry {
   static TIPatRetry WithWait(int seconds);
 };
 
-// What the run does beside the session's own work; the per-race output
-// after a race was stored (true when files were written). Empty: nothing.
-using TRaceOutput = std::function<bool(TIPat& session)>;
-
 class TIPatThread {
  public:
   // Starts a run of `session` reporting to `sink`; the session's
-  // ActionCount is increased first. The session, the sink and `output` are
-  // used until the run has ended (see WaitEnded).
+  // ActionCount is increased first. The session and the sink are used
+  // until the run has ended (see WaitEnded).
   static std::shared_ptr<TIPatThread> Start(TIPat& session, TIPatSink& sink,
-                                            const TIPatRetry& retry, TRaceOutput output = {});
+                                            const TIPatRetry& retry);
   ~TIPatThread();
   TIPatThread(const TIPatThread&) = delete;
   TIPatThread& operator=(const TIPatThread&) = delete;
@@ -56,7 +52,7 @@ class TIPatThread {
   void WaitEnded(const std::function<void()>& pump = {});
 
  private:
-  TIPatThread(TIPat& session, TIPatSink& sink, const TIPatRetry& retry, TRaceOutput output);
+  TIPatThread(TIPat& session, TIPatSink& sink, const TIPatRetry& retry);
   void Execute();
   void PageStep();
   void StoreStep();
@@ -68,7 +64,6 @@ class TIPatThread {
   TIPat& session_;
   TIPatSink& sink_;
   TIPatRetry retry_;
-  TRaceOutput output_;
   std::thread::id id_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
