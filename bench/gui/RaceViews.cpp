@@ -5,6 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <cstdlib>
@@ -14,6 +17,7 @@
 #include "core/Setting.h"
 #include "support/RaceFactory.h"
 #include "ui/AppForms.h"
+#include "ui/ChartTabs.h"
 #include "ui/MainFrm.h"
 
 namespace vorpa {
@@ -105,6 +109,37 @@ void BM_ShowOddsPainted(benchmark::State& state) {
   f.hide();
 }
 BENCHMARK(BM_ShowOddsPainted)->Unit(benchmark::kMillisecond);
+
+// Every view with all ten charts: all 18 horses ticked for the trends of
+// "グラフ2" (2 x 15 rate lines, 2 x 18 trend lines and 3 x 18 chosen-horse
+// lines: 120 line series), the window painted with "グラフ" on show and
+// then the tab "グラフ2" painted.
+void BM_ShowOddsAllChartsPainted(benchmark::State& state) {
+  TMainForm& f = *Window().form;
+  f.show();
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);
+  for (QCheckBox* box : f.ChartTabs->chkSuii) box->setChecked(true);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    f.ShowOdds();
+    f.PageControl1->setCurrentIndex(4);
+    f.repaint();
+    f.PageControl1->setCurrentIndex(5);
+    f.PageControl1->repaint();
+    // What the event loop does between two selections: the charts' posted
+    // layout requests and the removed series' deferred deletions.
+    QApplication::processEvents();
+  }
+  int series = 0;
+  for (QChartView* view : f.findChildren<QChartView*>())
+    for (QAbstractSeries* s : view->chart()->series()) series += s->isVisible();
+  state.SetLabel(std::to_string(series) + " series");
+  for (QCheckBox* box : f.ChartTabs->chkSuii) box->setChecked(false);
+  f.PageControl1->setCurrentIndex(0);
+  f.hide();
+}
+BENCHMARK(BM_ShowOddsAllChartsPainted)->Unit(benchmark::kMillisecond);
 
 // The whole selection of a race: its file loaded, then shown.
 void BM_LoadSelectedRace(benchmark::State& state) {

@@ -31,6 +31,7 @@ class QToolBar;
 namespace vorpa {
 
 class TCalcTab;
+class TChartTabs;
 class TOddsTab;
 class TResultTab;
 
@@ -93,6 +94,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   std::array<TOddsTab*, 4> OddsTabs{};
   TResultTab* ResultTab = nullptr;
   TCalcTab* CalcTab = nullptr;
+  TChartTabs* ChartTabs = nullptr;  // "グラフ", "グラフ2"
 
   // Actions of the action list aclOddsForm.
   QAction* actEnd;

@@ -10,6 +10,7 @@
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "ui/CardCellDelegate.h"
+#include "ui/ChartTabs.h"
 #include "ui/GridText.h"
 #include "ui/MainFrm.h"
 #include "ui/OddsTab.h"
@@ -93,7 +94,7 @@ void TMainForm::sgOddsTimeClick() {
 void TMainForm::ClearViews() {
   ClearBody(sgSyutuba);
   for (TOddsTab* tab : OddsTabs) tab->Clear();
-  // The charts are emptied here as well.
+  ChartTabs->Clear();
   UpdateCopyAction();
 }
 
@@ -107,7 +108,8 @@ void TMainForm::ShowOdds() {
   // The odds matrices, the quinella and wide ones above 8 runners only.
   const auto views = BuildOddsViews(FRace, card.Choice);
   for (size_t k = 0; k < views.size(); ++k) OddsTabs[k]->Fill(views[k]);
-  // When card.Choice.Latest is 0 or more, the charts follow from card.Choice.
+  // The charts, when there is a usable latest reading.
+  if (card.Choice.Latest >= 0) ChartTabs->Draw(FRace, FOddsIndex, card);
 }
 
 void TMainForm::FillCard(const TCardView& card) {

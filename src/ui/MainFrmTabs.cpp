@@ -1,10 +1,11 @@
 // The main window's analysis tabs: the odds matrices with their sorted
-// lists, the result boxes and the purchase calculator, which takes the
+// lists, the odds charts, the result boxes and the purchase calculator, which takes the
 // bets clicked on the card and on the odds tabs.
 #include <QTabWidget>
 
 #include "core/Setting.h"
 #include "ui/CalcTab.h"
+#include "ui/ChartTabs.h"
 #include "ui/MainFrm.h"
 #include "ui/OddsTab.h"
 #include "ui/ResultTab.h"
@@ -16,6 +17,8 @@ void TMainForm::SetUpAnalysisTabs() {
   for (int k = 0; k < kPairKinds; ++k)
     OddsTabs[k] = new TOddsTab(page(k + 1), static_cast<TPairKind>(k));
   ResultTab = new TResultTab(page(7));
+  ChartTabs = new TChartTabs(page(5), page(6));
+  connect(ChartTabs, &TChartTabs::RedrawRequested, this, &TMainForm::ShowOdds);
   CalcTab = new TCalcTab(page(8));
   CalcTab->SetBuyTotal(Setting.BuyTotal);
   connect(this, &TMainForm::CardBetClicked, CalcTab, &TCalcTab::AddCalcRow);

@@ -133,6 +133,26 @@ TEST_F(ScreenshotTest, ScaledScreensDrawTwiceAsLarge) {
   EXPECT_GT(CountColor(img, QColor(0, 0, 0xFF)), 4 * 200);
 }
 
+// The settings dialog at its page "その他", with remark entries in the
+// grid; copied to VORPA_README_PICTURES as settings.png.
+TEST_F(ScreenshotTest, RendersTheSettingsDialogAtAPage) {
+  test::WriteFileBytes(config_.File("VorpaRemark.txt"),
+                       Utf8ToCp932("山田太郎,FFFFFF,800000\r\nアオゾラ,0000FF,00FFFF\r\n"));
+  const std::string png = out_.File("settings.png");
+  test::ProgramResult r = Vorpa({"--settings-page", "その他", "--screenshot", png});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  QImage img(QString::fromStdString(png));
+  ASSERT_FALSE(img.isNull());
+  EXPECT_LT(img.width(), 995);  // the dialog, not the main window
+  EXPECT_GT(img.width(), 400);
+  r = Vorpa({"--settings-page", "nothing", "--screenshot", out_.File("x.png")});
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_NE(r.Err.find("nothing"), std::string::npos);
+  if (const char* keep = std::getenv("VORPA_README_PICTURES"))
+    std::filesystem::copy_file(png, std::string(keep) + "/settings.png",
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
 TEST_F(ScreenshotTest, UnknownRaceReadingOrTabFails) {
   StoreDay(data_.Path());
   const std::string png = out_.File("x.png");

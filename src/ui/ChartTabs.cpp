@@ -1,0 +1,330 @@
+// The points, colours, bins and maxima come from BuildOddsCharts; this
+// file only hands them to Qt Charts.
+#include "ui/ChartTabs.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QBarSeries>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QGraphicsLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTabWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
+#include "core/Cp932.h"
+#include "ui/ViewToQt.h"
+#include "view/OddsCharts.h"
+#include "view/RaceCard.h"
+
+namespace vorpa {
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The charts' font for titles, axis labels and the legend.
+QFont ChartFont() {
+  QFont f("IPAPMincho");
+  f.setPixelSize(12);
+  return f;
+}
+
+QValueAxis* NewValueAxis() {
+  auto* a = new QValueAxis;
+  a->setLabelsFont(ChartFont());
+  a->setLabelFormat("%.0f");
+  return a;
+}
+
+// A chart with a window-coloured panel, a white back wall and a lowered
+// bevel; its left axis is a value axis, its bottom axis `bottom`.
+QChartView* NewChart(QWidget* page, const char* name, const char* title, QAbstractAxis* bottom) {
+  auto* chart = new QChart;
+  chart->setTitle(U(title));
+  chart->setTitleFont(ChartFont());
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundBrush(page->palette().window());
+  chart->setBackgroundRoundness(0);
+  chart->setDropShadowEnabled(false);
+  chart->setPlotAreaBackgroundBrush(Qt::white);
+  chart->setPlotAreaBackgroundVisible(true);
+  chart->setMargins(QMargins(2, 0, 4, 2));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->legend()->hide();
+  bottom->setLabelsFont(ChartFont());
+  chart->addAxis(bottom, Qt::AlignBottom);
+  chart->addAxis(NewValueAxis(), Qt::AlignLeft);
+  auto* view = new QChartView(chart, page);
+  view->setObjectName(name);
+  view->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  view->setMinimumSize(100, 100);
+  return view;
+}
+
+// The bins' upper edges, upright so that ten of them fit under the bars.
+QBarCategoryAxis* NewBinAxis() {
+  auto* a = new QBarCategoryAxis;
+  a->setLabelsAngle(-90);
+  a->setTruncateLabels(false);
+  return a;
+}
+
+QChartView* NewLineChart(QWidget* page, const char* name, const char* title) {
+  auto* bottom = new QCategoryAxis;
+  bottom->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  return NewChart(page, name, title, bottom);
+}
+
+// An automatic bottom axis: from the smallest to the largest X of the
+// points (half a unit either side of a single X).
+void SetAutomaticRange(QAbstractAxis* axis, const std::vector<TChartSeries>& series) {
+  double lo = 0, hi = 0;
+  bool any = false;
+  for (const TChartSeries& s : series) {
+    for (const TChartPoint& p : s.Points) {
+      lo = any ? std::min(lo, p.X) : p.X;
+      hi = any ? std::max(hi, p.X) : p.X;
+      any = true;
+    }
+  }
+  if (lo == hi) lo -= 0.5, hi += 0.5;
+  if (auto* category = qobject_cast<QCategoryAxis*>(axis)) category->setStartValue(lo);
+  axis->setRange(lo, hi);
+}
+
+// The bottom axis of a line chart shows the points' labels at their X;
+// every second (third ...) one when they would not fit side by side.
+void SetLabels(QChartView* view, QCategoryAxis* axis, const std::vector<TChartSeries>& series) {
+  for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+  if (!series.empty() && !series.front().Points.empty()) {
+    std::vector<const TChartPoint*> byX;
+    for (const TChartPoint& p : series.front().Points) byX.push_back(&p);
+    std::sort(byX.begin(), byX.end(), [](auto* a, auto* b) { return a->X < b->X; });
+    const qreal width = view->chart()->plotArea().width() > 0 ? view->chart()->plotArea().width()
+                                                               : view->width() * 0.8;
+    const qreal labelWidth = QFontMetricsF(axis->labelsFont()).horizontalAdvance("000");
+    const int step = std::max(1, static_cast<int>(std::ceil(byX.size() * labelWidth / width)));
+    for (size_t i = 0; i < byX.size(); i += step) axis->append(FromCp932(byX[i]->Label), byX[i]->X);
+  }
+  SetAutomaticRange(axis, series);
+}
+
+// Shows or hides a line with its legend entry.
+void ShowLine(QChart* chart, QAbstractSeries* line, bool on) {
+  line->setVisible(on);
+  for (QLegendMarker* marker : chart->legend()->markers(line)) marker->setVisible(on);
+}
+
+QPen SeriesPen(const TChartSeries& s, const QPen& themePen, const QPalette& pal) {
+  QPen pen = themePen;
+  if (s.Color != kClAuto) pen.setColor(ToQColor(s.Color, pal));
+  pen.setWidth(s.PenWidth);
+  return pen;
+}
+
+// The line series of a chart outlive a redraw: Clear empties and hides
+// them, Draw fills and shows as many as it needs, adding new ones only
+// when there are too few. Creating and deleting a hundred series (and
+// their chart items) on every selection would cost more than drawing them.
+void DrawLineChart(QChartView* view, const TLineChart& data) {
+  QChart* chart = view->chart();
+  auto* bottom = static_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+  QAbstractAxis* left = chart->axes(Qt::Vertical).at(0);
+  const QList<QAbstractSeries*> kept = chart->series();
+  for (size_t i = 0; i < data.Series.size(); ++i) {
+    const TChartSeries& s = data.Series[i];
+    QLineSeries* line = nullptr;
+    if (i < static_cast<size_t>(kept.size())) {
+      line = static_cast<QLineSeries*>(kept[static_cast<qsizetype>(i)]);
+    } else {
+      line = new QLineSeries;
+      chart->addSeries(line);
+      line->attachAxis(bottom);
+      line->attachAxis(left);
+    }
+    line->setName(FromCp932(s.Title));
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(s.Points.size()));
+    for (const TChartPoint& p : s.Points) points.append(QPointF(p.X, p.Y));
+    line->replace(points);
+    line->setPen(SeriesPen(s, line->pen(), view->palette()));
+    ShowLine(chart, line, true);
+  }
+  SetLabels(view, bottom, data.Series);
+  left->setRange(0, data.Max);
+}
+
+void DrawBars(QChartView* view, const std::vector<TBar>& bars) {
+  QChart* chart = view->chart();
+  auto* series = static_cast<QBarSeries*>(chart->series().at(0));
+  QBarSet* set = series->barSets().at(0);
+  auto* bottom = static_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+  QList<qreal> counts;
+  QStringList labels;
+  double most = 0;
+  for (const TBar& b : bars) {
+    counts.append(b.Count);
+    labels.append(FromCp932(b.Label));
+    most = std::max(most, b.Count);
+  }
+  set->append(counts);
+  bottom->setCategories(labels);
+  chart->axes(Qt::Vertical).at(0)->setRange(0, std::max(1.0, most));
+}
+
+QBarSeries* NewBarSeries(QChartView* view, const char* name) {
+  auto* series = new QBarSeries;
+  series->setObjectName(name);
+  auto* set = new QBarSet("");
+  set->setColor(QColor(0xFF, 0, 0));
+  set->setBorderColor(QColor(0xFF, 0, 0));
+  series->append(set);
+  series->setLabelsVisible(false);
+  view->chart()->addSeries(series);
+  for (QAbstractAxis* a : view->chart()->axes()) series->attachAxis(a);
+  return series;
+}
+
+}  // namespace
+
+TChartTabs::TChartTabs(QWidget* graph, QWidget* graph2) : QObject(graph) {
+  SetUpGraph(graph);
+  SetUpGraph2(graph2);
+}
+
+void TChartTabs::SetUpGraph(QWidget* graph) {
+  chtTanRate = NewLineChart(graph, "chtTanRate", "単勝 確率");
+  chtRenRate = NewLineChart(graph, "chtRenRate", "馬連/枠連 確率");
+  chtTanSuii = NewLineChart(graph, "chtTanSuii", "単勝 推移");
+  chtRenSuii = NewLineChart(graph, "chtRenSuii", "馬連/枠連 推移");
+  chtTanbunpu = NewChart(graph, "chtTanbunpu", "単勝 分布", NewBinAxis());
+  chtRenBunpu = NewChart(graph, "chtRenBunpu", "馬連/枠連 分布", NewBinAxis());
+  chtSoukan = NewChart(graph, "chtSoukan", "単連 相関", NewValueAxis());
+  serTanBunpu = NewBarSeries(chtTanbunpu, "serTanBunpu");
+  serRenBunpu = NewBarSeries(chtRenBunpu, "serRenBunpu");
+  serSoukan = new QScatterSeries;
+  serSoukan->setObjectName("serSoukan");
+  serSoukan->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+  serSoukan->setMarkerSize(7);
+  serSoukan->setColor(QColor(0xFF, 0, 0));
+  serSoukan->setBorderColor(QColor(0xFF, 0, 0));
+  chtSoukan->chart()->addSeries(serSoukan);
+  for (QAbstractAxis* a : chtSoukan->chart()->axes()) serSoukan->attachAxis(a);
+
+  // The charts keep the proportions of their design sizes as the tab grows.
+  auto* g = new QGridLayout(graph);
+  g->setContentsMargins(6, 4, 6, 4);
+  g->setSpacing(7);
+  g->addWidget(chtTanRate, 0, 0);
+  g->addWidget(chtRenRate, 1, 0);
+  g->addWidget(chtTanSuii, 0, 1);
+  g->addWidget(chtRenSuii, 1, 1);
+  g->addWidget(chtTanbunpu, 0, 2);
+  g->addWidget(chtRenBunpu, 1, 2);
+  g->addWidget(chtSoukan, 0, 3);
+  const int widths[] = {233, 187, 146, 138};
+  for (int col = 0; col < 4; ++col) g->setColumnStretch(col, widths[col]);
+  g->setRowStretch(0, 1);
+  g->setRowStretch(1, 1);
+}
+
+void TChartTabs::SetUpGraph2(QWidget* graph2) {
+  chtTanSuii2 = NewLineChart(graph2, "chtTanSuii2", "単勝 推移");
+  chtFukuSuii2 = NewLineChart(graph2, "chtFukuSuii2", "複勝 推移");
+  chtRenSuii2 = NewLineChart(graph2, "chtRenSuii2", "馬連/枠連 推移");
+  QLegend* legend = chtTanSuii2->chart()->legend();
+  legend->setFont(ChartFont());
+  legend->setAlignment(Qt::AlignRight);
+  legend->setBackgroundVisible(true);
+  legend->setBrush(graph2->palette().button());
+  legend->setPen(QPen(Qt::black));
+  legend->setMarkerShape(QLegend::MarkerShapeRectangle);
+  legend->show();
+
+  auto* checks = new QVBoxLayout;
+  checks->setSpacing(0);
+  for (int k = 1; k <= kMaxRunners; ++k) {
+    auto* box = new QCheckBox(QString::number(k), graph2);
+    box->setObjectName(QString("chkSuii%1").arg(k));
+    box->setFixedHeight(16);
+    chkSuii[k - 1] = box;
+    checks->addWidget(box);
+  }
+  checks->addStretch();
+  btnSuiiRedraw = new QPushButton(U("再表示"), graph2);
+  btnSuiiRedraw->setObjectName("btnSuiiRedraw");
+  btnSuiiClear = new QPushButton(U("クリア"), graph2);
+  btnSuiiClear->setObjectName("btnSuiiClear");
+  auto* buttons = new QHBoxLayout;
+  buttons->addSpacing(16);
+  buttons->addWidget(btnSuiiRedraw);
+  buttons->addSpacing(64);
+  buttons->addWidget(btnSuiiClear);
+  buttons->addStretch();
+  auto* g2 = new QGridLayout(graph2);
+  g2->setContentsMargins(9, 4, 6, 4);
+  g2->setHorizontalSpacing(7);
+  g2->addLayout(checks, 0, 0, 2, 1);
+  g2->addWidget(chtTanSuii2, 0, 1);
+  g2->addWidget(chtFukuSuii2, 0, 2);
+  g2->addWidget(chtRenSuii2, 0, 3);
+  g2->addLayout(buttons, 1, 1, 1, 3);
+  const int widths2[] = {252, 209, 209};
+  for (int col = 1; col <= 3; ++col) g2->setColumnStretch(col, widths2[col - 1]);
+  g2->setRowStretch(0, 1);
+
+  connect(btnSuiiRedraw, &QPushButton::clicked, this, &TChartTabs::RedrawRequested);
+  connect(btnSuiiClear, &QPushButton::clicked, this, [this] {
+    for (QCheckBox* box : chkSuii) box->setChecked(false);
+    emit RedrawRequested();
+  });
+}
+
+void TChartTabs::Clear() {
+  for (QChartView* view : {chtTanRate, chtRenRate, chtTanSuii, chtRenSuii, chtTanSuii2,
+                           chtFukuSuii2, chtRenSuii2})
+    for (QAbstractSeries* line : view->chart()->series()) {
+      static_cast<QLineSeries*>(line)->clear();
+      ShowLine(view->chart(), line, false);
+    }
+  for (QBarSeries* series : {serTanBunpu, serRenBunpu}) {
+    QBarSet* set = series->barSets().at(0);
+    set->remove(0, set->count());
+  }
+  serSoukan->clear();
+}
+
+void TChartTabs::Draw(const TRace& race, int selected, const TCardView& card) {
+  TChosenHorses chosen{};
+  for (int k = 0; k < kMaxRunners; ++k) chosen[k] = chkSuii[k]->isChecked();
+  const TOddsCharts c = BuildOddsCharts(race, selected, card.Choice, card.Order, card.Ren, chosen);
+  DrawLineChart(chtTanRate, c.TanRate);
+  DrawLineChart(chtTanSuii, c.TanSuii);
+  DrawBars(chtTanbunpu, c.TanBunpu);
+  DrawLineChart(chtRenSuii, c.RenSuii);
+  DrawLineChart(chtRenRate, c.RenRate);
+  QList<QPointF> points;
+  for (const TChartPoint& p : c.Soukan.Points) points.append(QPointF(p.X, p.Y));
+  serSoukan->replace(points);
+  SetAutomaticRange(chtSoukan->chart()->axes(Qt::Horizontal).at(0), {c.Soukan});
+  chtSoukan->chart()->axes(Qt::Vertical).at(0)->setRange(0, c.SoukanMax);
+  DrawBars(chtRenBunpu, c.RenBunpu);
+  DrawLineChart(chtTanSuii2, c.TanSuii2);
+  DrawLineChart(chtFukuSuii2, c.FukuSuii2);
+  DrawLineChart(chtRenSuii2, c.RenSuii2);
+}
+
+}  // namespace vorpa

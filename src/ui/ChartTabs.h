@@ -1,0 +1,60 @@
+#pragma once
+// The odds chart tabs "グラフ" and "グラフ2": seven charts of the selected
+// race's odds as winning chances, and three trend charts of the horses
+// ticked in the check boxes beside them.
+#include <QObject>
+
+#include "core/Race.h"
+
+class QBarSeries;
+class QChartView;
+class QCheckBox;
+class QPushButton;
+class QScatterSeries;
+class QWidget;
+
+namespace vorpa {
+
+struct TCardView;
+
+class TChartTabs : public QObject {
+  Q_OBJECT
+ public:
+  // Builds the charts into the tab pages `graph` ("グラフ") and `graph2`
+  // ("グラフ2"), laid out so that they grow with the pages.
+  TChartTabs(QWidget* graph, QWidget* graph2);
+
+  // Empties every series; line series are hidden until drawn again.
+  void Clear();
+  // Draws every chart for the selected reading `selected` of `race` with
+  // the card's reading choice, order and pair estimate.
+  void Draw(const TRace& race, int selected, const TCardView& card);
+
+  QChartView* chtTanRate;
+  QChartView* chtRenRate;
+  QChartView* chtTanSuii;
+  QChartView* chtRenSuii;
+  QChartView* chtTanbunpu;
+  QChartView* chtRenBunpu;
+  QChartView* chtSoukan;
+  QChartView* chtTanSuii2;
+  QChartView* chtFukuSuii2;
+  QChartView* chtRenSuii2;
+  QBarSeries* serTanBunpu;
+  QBarSeries* serRenBunpu;
+  QScatterSeries* serSoukan;
+  QCheckBox* chkSuii[kMaxRunners];  // chkSuii1 .. chkSuii18
+  QPushButton* btnSuiiRedraw;
+  QPushButton* btnSuiiClear;
+
+ signals:
+  // "再表示", and "クリア" after unticking every box: the views are to be
+  // rebuilt.
+  void RedrawRequested();
+
+ private:
+  void SetUpGraph(QWidget* page);
+  void SetUpGraph2(QWidget* page);
+};
+
+}  // namespace vorpa

@@ -1,0 +1,229 @@
+// The odds charts of the main window, read back by object name after
+// ShowOdds: series counts, colours, pen widths, axis maxima, bars and
+// points; the trend check boxes and their buttons. With
+// VORPA_README_PICTURES set to a directory, the two chart tabs are also
+// rendered there as graph.png and graph2.png (the README's pictures).
+#include <gtest/gtest.h>
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QImage>
+#include <QCheckBox>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <cstdlib>
+
+#include "core/RaceIO/RaceIO.h"
+#include "core/Setting.h"
+#include "support/GuiHelpers.h"
+#include "support/RaceFactory.h"
+#include "support/TempDir.h"
+#include "ui/ChartTabs.h"
+#include "ui/MainFrm.h"
+#include "ui/ViewOptions.h"
+#include "view/OddsCharts.h"
+#include "view/RaceCard.h"
+
+namespace vorpa {
+namespace {
+
+using test::U;
+
+const double kDay = EncodeDate(2026, 12, 6);
+
+class ChartsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    form_ = std::make_unique<TMainForm>(config_.Path());
+    CreateAppForms(form_.get());
+    Setting.MojiPath = data_.Path();
+  }
+  void TearDown() override { Setting = TSetting(); }
+
+  void Store(test::RaceRecipe r) {
+    r.Date = kDay;
+    StoreRace(data_.Path(), test::MakeRace(r));
+  }
+  QChart* Chart(const char* name) {
+    auto* view = form_->findChild<QChartView*>(name);
+    EXPECT_TRUE(view) << name;
+    return view ? view->chart() : nullptr;
+  }
+  // The lines a chart shows (emptied ones are kept hidden for the next
+  // redraw).
+  QList<QLineSeries*> Lines(const char* name) {
+    QList<QLineSeries*> lines;
+    for (QAbstractSeries* s : Chart(name)->series())
+      if (s->isVisible()) lines.append(qobject_cast<QLineSeries*>(s));
+    return lines;
+  }
+  double LeftMax(const char* name) {
+    return static_cast<QValueAxis*>(Chart(name)->axes(Qt::Vertical).at(0))->max();
+  }
+  QList<qreal> Bars(const char* chart) {
+    auto* series = static_cast<QBarSeries*>(Chart(chart)->series().at(0));
+    QBarSet* set = series->barSets().at(0);
+    QList<qreal> v;
+    for (int i = 0; i < set->count(); ++i) v.append(set->at(i));
+    return v;
+  }
+  // The charts the view layer builds for the race shown.
+  TOddsCharts Expected() {
+    TCardView card = BuildCard(form_->FRace, form_->FUmaOrder, form_->FOddsIndex);
+    TChosenHorses chosen{};
+    for (int k = 0; k < kMaxRunners; ++k) chosen[k] = form_->ChartTabs->chkSuii[k]->isChecked();
+    return BuildOddsCharts(form_->FRace, form_->FOddsIndex, card.Choice, card.Order, card.Ren, chosen);
+  }
+
+  test::TempDir config_, data_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(ChartsTest, ShowOddsDrawsAllTenChartsFromTheSelectedReading) {
+  Store({.Runners = 18, .Readings = 4});
+  TMainForm& f = *form_;
+  f.OpenDate(kDay);
+  f.sgOddsTime->setCurrentCell(1, 0);  // the second reading
+  const TOddsCharts e = Expected();
+  const char* names[] = {"chtTanRate", "chtRenRate", "chtTanSuii", "chtRenSuii", "chtTanbunpu",
+                         "chtRenBunpu", "chtSoukan", "chtTanSuii2", "chtFukuSuii2", "chtRenSuii2"};
+  const char* titles[] = {"単勝 確率", "馬連/枠連 確率", "単勝 推移", "馬連/枠連 推移", "単勝 分布",
+                          "馬連/枠連 分布", "単連 相関", "単勝 推移", "複勝 推移", "馬連/枠連 推移"};
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(Chart(names[i])->title(), U(titles[i]));
+    EXPECT_EQ(Chart(names[i])->legend()->isVisible(), i == 7) << names[i];
+  }
+  for (int i = 0; i < 10; ++i)  // seven on "グラフ", three on "グラフ2"
+    EXPECT_EQ(f.findChild<QChartView*>(names[i])->parentWidget(), f.PageControl1->widget(i < 7 ? 4 : 5));
+  // Rate charts: one line per reading; the selected one red, the first
+  // black, the latest blue, the others grey.
+  QList<QLineSeries*> rate = Lines("chtTanRate");
+  ASSERT_EQ(rate.size(), 4);
+  EXPECT_EQ(rate[0]->pen().color(), QColor(0, 0, 0));
+  EXPECT_EQ(rate[1]->pen().color(), QColor(0xFF, 0, 0));
+  EXPECT_EQ(rate[2]->pen().color(), QColor(0x80, 0x80, 0x80));
+  EXPECT_EQ(rate[3]->pen().color(), QColor(0, 0, 0xFF));
+  ASSERT_EQ(rate[1]->count(), 18);
+  for (int k = 0; k < 18; ++k) {
+    EXPECT_EQ(rate[1]->at(k).x(), e.TanRate.Series[1].Points[k].X);
+    EXPECT_DOUBLE_EQ(rate[1]->at(k).y(), e.TanRate.Series[1].Points[k].Y);
+  }
+  EXPECT_EQ(Lines("chtRenRate").size(), 4);
+  EXPECT_DOUBLE_EQ(LeftMax("chtTanRate"), e.TanRate.Max);
+  EXPECT_DOUBLE_EQ(LeftMax("chtRenRate"), e.RenRate.Max);
+  EXPECT_DOUBLE_EQ(LeftMax("chtRenSuii"), e.RenRate.Max);
+  // The bottom axis shows the horse numbers in card order (as many as fit),
+  // the last card position at X = 1.
+  auto* bottom = static_cast<QCategoryAxis*>(Chart("chtTanRate")->axes(Qt::Horizontal).at(0));
+  ASSERT_FALSE(bottom->categoriesLabels().isEmpty());
+  EXPECT_EQ(bottom->categoriesLabels()[0], QString::fromStdString(e.TanRate.Series[1].Points.back().Label));
+  EXPECT_EQ(bottom->min(), 1);
+  EXPECT_EQ(bottom->max(), 18);
+  // Trends: one line of width 2 per runner with a point per reading.
+  for (const char* trend : {"chtTanSuii", "chtRenSuii"}) {
+    QList<QLineSeries*> lines = Lines(trend);
+    ASSERT_EQ(lines.size(), 18) << trend;
+    EXPECT_EQ(lines[0]->pen().width(), 2);
+    EXPECT_EQ(lines[17]->count(), 4);
+  }
+  // Distributions: 10 red bins; the correlation's 18 points ordered by X.
+  QList<qreal> bars = Bars("chtTanbunpu");
+  ASSERT_EQ(bars.size(), 10);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(bars[i], e.TanBunpu[i].Count);
+  EXPECT_EQ(Bars("chtRenBunpu").size(), 10);
+  EXPECT_EQ(static_cast<QBarSeries*>(Chart("chtTanbunpu")->series().at(0))->barSets().at(0)->color(),
+            QColor(0xFF, 0, 0));
+  ASSERT_EQ(f.ChartTabs->serSoukan->count(), 18);
+  for (int i = 1; i < 18; ++i) EXPECT_LE(f.ChartTabs->serSoukan->at(i - 1).x(), f.ChartTabs->serSoukan->at(i).x());
+  EXPECT_DOUBLE_EQ(LeftMax("chtSoukan"), e.SoukanMax);
+  // Nothing ticked: the trend charts of "グラフ2" stay empty.
+  for (const char* chart : {"chtTanSuii2", "chtFukuSuii2", "chtRenSuii2"})
+    EXPECT_TRUE(Lines(chart).isEmpty());
+}
+
+TEST_F(ChartsTest, TickedHorsesRedrawClearAndRacesWithoutReadings) {
+  Store({.Runners = 11, .Readings = 3});
+  Store({.VenueUtf8 = "中山", .RaceNo = 1, .Readings = 0});
+  TMainForm& f = *form_;
+  f.OpenDate(kDay);
+  ASSERT_EQ(f.sgRace->rowCount(), 2);
+  ASSERT_EQ(f.FRace.Header.RunnerCount, 11);  // 東京11 in row 1, 中山01 in row 2
+  f.show();  // legend entries are visible only on a chart on show
+  f.PageControl1->setCurrentIndex(5);
+  for (int k : {3, 12, 14}) f.findChild<QCheckBox*>(QString("chkSuii%1").arg(k))->setChecked(true);
+  EXPECT_TRUE(Lines("chtTanSuii2").isEmpty());  // drawn only on "再表示"
+  f.ChartTabs->btnSuiiRedraw->click();
+  for (const char* chart : {"chtTanSuii2", "chtFukuSuii2", "chtRenSuii2"}) {
+    QList<QLineSeries*> lines = Lines(chart);
+    ASSERT_EQ(lines.size(), 1) << chart;  // 12 and 14 run only in a bigger field
+    EXPECT_EQ(lines[0]->count(), 3);
+    EXPECT_EQ(lines[0]->pen().width(), 2);
+  }
+  EXPECT_EQ(Lines("chtTanSuii2")[0]->name(), " 3");
+  auto legendEntries = [&] {
+    int n = 0;
+    for (QLegendMarker* m : Chart("chtTanSuii2")->legend()->markers()) n += m->isVisible();
+    return n;
+  };
+  EXPECT_EQ(legendEntries(), 1);
+  EXPECT_EQ(Bars("chtTanbunpu").size(), 6);
+  // The ticks stay when another reading is chosen.
+  f.sgOddsTime->setCurrentCell(0, 0);
+  EXPECT_EQ(Lines("chtTanSuii2").size(), 1);
+  EXPECT_EQ(Lines("chtTanSuii2")[0]->count(), 3);  // trends always run to the latest
+  EXPECT_EQ(Lines("chtTanRate").size(), 3);
+  f.ChartTabs->btnSuiiClear->click();
+  for (QCheckBox* box : f.ChartTabs->chkSuii) EXPECT_FALSE(box->isChecked());
+  EXPECT_TRUE(Lines("chtTanSuii2").isEmpty());
+  EXPECT_EQ(legendEntries(), 0);
+  EXPECT_EQ(Lines("chtTanRate").size(), 3);
+  // A race without readings: every series removed or emptied.
+  f.ChartTabs->chkSuii[0]->setChecked(true);
+  f.sgRace->setCurrentCell(1, 0);  // 中山01
+  for (const char* chart : {"chtTanRate", "chtRenRate", "chtTanSuii", "chtRenSuii", "chtTanSuii2"})
+    EXPECT_TRUE(Lines(chart).isEmpty()) << chart;
+  for (QAbstractSeries* line : Chart("chtTanRate")->series())
+    EXPECT_EQ(static_cast<QLineSeries*>(line)->count(), 0);
+  EXPECT_TRUE(Bars("chtTanbunpu").isEmpty());
+  EXPECT_TRUE(Bars("chtRenBunpu").isEmpty());
+  EXPECT_EQ(f.ChartTabs->serSoukan->count(), 0);
+  f.ChartTabs->btnSuiiRedraw->click();  // no reading: nothing to draw, nothing touched
+  EXPECT_TRUE(Lines("chtTanSuii2").isEmpty());
+}
+
+TEST_F(ChartsTest, ChartTabsRendered) {
+  test::StoreMeetingDay(data_.Path(), kDay);
+  TMainForm& f = *form_;
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);  // 東京11, 15 readings
+  f.sgOddsTime->setCurrentCell(9, 0);
+  for (int k : {1, 4, 9}) f.ChartTabs->chkSuii[k - 1]->setChecked(true);
+  f.ChartTabs->btnSuiiRedraw->click();
+  f.show();
+  const char* dir = std::getenv("VORPA_README_PICTURES");
+  const std::pair<int, const char*> tabs[] = {{4, "graph.png"}, {5, "graph2.png"}};
+  for (const auto& [tab, name] : tabs) {
+    f.PageControl1->setCurrentIndex(tab);
+    const std::string png = dir ? std::string(dir) + "/" + name : config_.File(name);
+    ASSERT_TRUE(SaveWidgetPicture(f, png));
+    QImage img(QString::fromStdString(png));
+    int red = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) red += img.pixelColor(x, y) == QColor(0xFF, 0, 0);
+    // "グラフ": the selected reading's lines, the bars and the points.
+    if (tab == 4) EXPECT_GT(red, 300);
+    EXPECT_EQ(img.size(), f.size());
+  }
+}
+
+}  // namespace
+}  // namespace vorpa
