@@ -10,8 +10,6 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QGraphicsLayout>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -19,13 +17,14 @@
 #include <QScatterSeries>
 #include <QTabWidget>
 #include <QValueAxis>
-#include <QVBoxLayout>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 
 #include "core/Cp932.h"
+#include "ui/FrameLayout.h"
 #include "ui/ViewToQt.h"
+#include "view/ChartFrames.h"
 #include "view/OddsCharts.h"
 #include "view/RaceCard.h"
 
@@ -70,7 +69,6 @@ QChartView* NewChart(QWidget* page, const char* name, const char* title, QAbstra
   auto* view = new QChartView(chart, page);
   view->setObjectName(name);
   view->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  view->setMinimumSize(100, 100);
   return view;
 }
 
@@ -198,9 +196,17 @@ QBarSeries* NewBarSeries(QChartView* view, const char* name) {
   return series;
 }
 
+// Every control of `page` at its design place, growing with the tab control.
+void PlaceControls(QWidget* page, const QWidget* tabs, const std::vector<TFrameControl>& controls) {
+  auto* frame = new TFrameLayout(page, tabs, QSize(kTabsDesignWidth, kTabsDesignHeight));
+  for (const TFrameControl& c : controls)
+    frame->AddControl(page->findChild<QWidget*>(c.Name, Qt::FindDirectChildrenOnly), c);
+}
+
 }  // namespace
 
-TChartTabs::TChartTabs(QWidget* graph, QWidget* graph2) : QObject(graph) {
+TChartTabs::TChartTabs(QWidget* graph, QWidget* graph2, const QWidget* tabs)
+    : QObject(graph), sizer_(tabs) {
   SetUpGraph(graph);
   SetUpGraph2(graph2);
 }
@@ -224,21 +230,7 @@ void TChartTabs::SetUpGraph(QWidget* graph) {
   chtSoukan->chart()->addSeries(serSoukan);
   for (QAbstractAxis* a : chtSoukan->chart()->axes()) serSoukan->attachAxis(a);
 
-  // The charts keep the proportions of their design sizes as the tab grows.
-  auto* g = new QGridLayout(graph);
-  g->setContentsMargins(6, 4, 6, 4);
-  g->setSpacing(7);
-  g->addWidget(chtTanRate, 0, 0);
-  g->addWidget(chtRenRate, 1, 0);
-  g->addWidget(chtTanSuii, 0, 1);
-  g->addWidget(chtRenSuii, 1, 1);
-  g->addWidget(chtTanbunpu, 0, 2);
-  g->addWidget(chtRenBunpu, 1, 2);
-  g->addWidget(chtSoukan, 0, 3);
-  const int widths[] = {233, 187, 146, 138};
-  for (int col = 0; col < 4; ++col) g->setColumnStretch(col, widths[col]);
-  g->setRowStretch(0, 1);
-  g->setRowStretch(1, 1);
+  PlaceControls(graph, sizer_, GraphFrameControls());
 }
 
 void TChartTabs::SetUpGraph2(QWidget* graph2) {
@@ -254,37 +246,15 @@ void TChartTabs::SetUpGraph2(QWidget* graph2) {
   legend->setMarkerShape(QLegend::MarkerShapeRectangle);
   legend->show();
 
-  auto* checks = new QVBoxLayout;
-  checks->setSpacing(0);
   for (int k = 1; k <= kMaxRunners; ++k) {
-    auto* box = new QCheckBox(QString::number(k), graph2);
-    box->setObjectName(QString("chkSuii%1").arg(k));
-    box->setFixedHeight(16);
-    chkSuii[k - 1] = box;
-    checks->addWidget(box);
+    chkSuii[k - 1] = new QCheckBox(QString::number(k), graph2);
+    chkSuii[k - 1]->setObjectName(QString("chkSuii%1").arg(k));
   }
-  checks->addStretch();
   btnSuiiRedraw = new QPushButton(U("再表示"), graph2);
   btnSuiiRedraw->setObjectName("btnSuiiRedraw");
   btnSuiiClear = new QPushButton(U("クリア"), graph2);
   btnSuiiClear->setObjectName("btnSuiiClear");
-  auto* buttons = new QHBoxLayout;
-  buttons->addSpacing(16);
-  buttons->addWidget(btnSuiiRedraw);
-  buttons->addSpacing(64);
-  buttons->addWidget(btnSuiiClear);
-  buttons->addStretch();
-  auto* g2 = new QGridLayout(graph2);
-  g2->setContentsMargins(9, 4, 6, 4);
-  g2->setHorizontalSpacing(7);
-  g2->addLayout(checks, 0, 0, 2, 1);
-  g2->addWidget(chtTanSuii2, 0, 1);
-  g2->addWidget(chtFukuSuii2, 0, 2);
-  g2->addWidget(chtRenSuii2, 0, 3);
-  g2->addLayout(buttons, 1, 1, 1, 3);
-  const int widths2[] = {252, 209, 209};
-  for (int col = 1; col <= 3; ++col) g2->setColumnStretch(col, widths2[col - 1]);
-  g2->setRowStretch(0, 1);
+  PlaceControls(graph2, sizer_, Graph2FrameControls());
 
   connect(btnSuiiRedraw, &QPushButton::clicked, this, &TChartTabs::RedrawRequested);
   connect(btnSuiiClear, &QPushButton::clicked, this, [this] {

@@ -21,8 +21,8 @@ class TChartTabs : public QObject {
   Q_OBJECT
  public:
   // Builds the charts into the tab pages `graph` ("グラフ") and `graph2`
-  // ("グラフ2"), laid out so that they grow with the pages.
-  TChartTabs(QWidget* graph, QWidget* graph2);
+  // ("グラフ2") of the tab control `tabs`, growing as it does.
+  TChartTabs(QWidget* graph, QWidget* graph2, const QWidget* tabs);
 
   // Empties every series; line series are hidden until drawn again.
   void Clear();
@@ -55,6 +55,7 @@ class TChartTabs : public QObject {
  private:
   void SetUpGraph(QWidget* page);
   void SetUpGraph2(QWidget* page);
-};
+
+  const QWidget* sizer_;};
 
 }  // namespace vorpa

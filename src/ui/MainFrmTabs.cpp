@@ -17,7 +17,7 @@ void TMainForm::SetUpAnalysisTabs() {
   for (int k = 0; k < kPairKinds; ++k)
     OddsTabs[k] = new TOddsTab(page(k + 1), static_cast<TPairKind>(k));
   ResultTab = new TResultTab(page(7));
-  ChartTabs = new TChartTabs(page(5), page(6));
+  ChartTabs = new TChartTabs(page(5), page(6), PageControl1);
   connect(ChartTabs, &TChartTabs::RedrawRequested, this, &TMainForm::ShowOdds);
   CalcTab = new TCalcTab(page(8));
   CalcTab->SetBuyTotal(Setting.BuyTotal);
