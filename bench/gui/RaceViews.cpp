@@ -19,6 +19,8 @@
 #include "ui/AppForms.h"
 #include "ui/ChartTabs.h"
 #include "ui/MainFrm.h"
+#include "ui/OddsTab.h"
+#include "view/OddsViews.h"
 
 namespace vorpa {
 namespace {
@@ -92,13 +94,19 @@ BENCHMARK(BM_ShowRacePainted)->Unit(benchmark::kMillisecond);
 // A reading selected: the card, the four odds matrices with their sorted
 // lists (18 runners, so all of them filled), painted with the largest
 // matrix, the quinella one, on show.
-void BM_ShowOddsPainted(benchmark::State& state) {
+// The window shown with 東京11 selected and the quinella tab on show.
+TMainForm& ShownOnQuinellaTab() {
   TMainForm& f = *Window().form;
   f.show();
   f.OpenDate(kDay);
   f.sgRace->setCurrentCell(10, 0);
   f.PageControl1->setCurrentIndex(1);
   QApplication::processEvents();
+  return f;
+}
+
+void BM_ShowOddsPainted(benchmark::State& state) {
+  TMainForm& f = ShownOnQuinellaTab();
   for (auto _ : state) {
     f.ShowOdds();
     f.repaint();
@@ -109,6 +117,24 @@ void BM_ShowOddsPainted(benchmark::State& state) {
   f.hide();
 }
 BENCHMARK(BM_ShowOddsPainted)->Unit(benchmark::kMillisecond);
+
+// The odds part of that alone: the four matrices and sorted lists emptied
+// and filled from the reading, and the tab control repainted.
+void BM_OddsViewsPainted(benchmark::State& state) {
+  TMainForm& f = ShownOnQuinellaTab();
+  const TReadingChoice choice = ReadingChoice(f.FRace, f.FOddsIndex);
+  for (auto _ : state) {
+    const auto views = BuildOddsViews(f.FRace, choice);
+    for (size_t k = 0; k < views.size(); ++k) {
+      f.OddsTabs[k]->Clear();
+      f.OddsTabs[k]->Fill(views[k]);
+    }
+    f.PageControl1->repaint();
+  }
+  f.PageControl1->setCurrentIndex(0);
+  f.hide();
+}
+BENCHMARK(BM_OddsViewsPainted)->Unit(benchmark::kMillisecond);
 
 // Every view with all ten charts: all 18 horses ticked for the trends of
 // "グラフ2" (2 x 15 rate lines, 2 x 18 trend lines and 3 x 18 chosen-horse
