@@ -11,6 +11,7 @@
 #include "core/FileLock.h"
 #include "ipat/IPat.h"
 #include "ipat/IPatSink.h"
+#include "ipat/ThreadSlot.h"
 #include "ui/RadioGroup.h"
 
 namespace vorpa {
@@ -100,9 +101,14 @@ TIPatDebugForm::TIPatDebugForm(QWidget* parent) : QDialog(parent) {
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::close);
 }
 
-void TIPatDebugForm::SetSession(TIPat* session, TIPatStatusView* statusView) {
+void TIPatDebugForm::SetSession(TIPat* session, const TThreadSlot* thread, TIPatStatusView* statusView) {
   session_ = session;
+  thread_ = thread;
   statusView_ = statusView;
+}
+
+TIPat* TIPatDebugForm::Session() const {
+  return thread_ && thread_->IsSet() ? nullptr : session_;
 }
 
 void TIPatDebugForm::btnSelectFileClick() {
@@ -115,34 +121,37 @@ void TIPatDebugForm::btnLoadHtmlClick() {
 }
 
 void TIPatDebugForm::btnSetStateClick() {
-  if (!session_) return;
-  session_->IPatState = static_cast<uint8_t>(rgState->ItemIndex());
-  session_->CurVenue = rgKaisai->ItemIndex() + 1;
-  session_->CurRace = rgRaceNo->ItemIndex() + 1;
+  TIPat* s = Session();
+  if (!s) return;
+  s->IPatState = static_cast<uint8_t>(rgState->ItemIndex());
+  s->CurVenue = rgKaisai->ItemIndex() + 1;
+  s->CurRace = rgRaceNo->ItemIndex() + 1;
 }
 
 void TIPatDebugForm::btnNextClick() {
-  if (!session_) return;
-  session_->NextState();
-  if (statusView_) statusView_->IPatStateToForm(*session_);
+  TIPat* s = Session();
+  if (!s) return;
+  s->NextState();
+  if (statusView_) statusView_->IPatStateToForm(*s);
 }
 
 void TIPatDebugForm::btnGetURLClick() {
-  if (session_) PageText = session_->Fetch();
+  if (TIPat* s = Session()) PageText = s->Fetch();
 }
 
 void TIPatDebugForm::btnDecodeClick() {
-  if (!session_) return;
-  DecodeResult = session_->Decode(PageText);
-  if (DecodeResult == 0 && statusView_) statusView_->ShowRaceInfo(*session_);
+  TIPat* s = Session();
+  if (!s) return;
+  DecodeResult = s->Decode(PageText);
+  if (DecodeResult == 0 && statusView_) statusView_->ShowRaceInfo(*s);
 }
 
 void TIPatDebugForm::btnLoadClick() {
-  if (session_) session_->LoadRace();
+  if (TIPat* s = Session()) s->LoadRace();
 }
 
 void TIPatDebugForm::btnWriteClick() {
-  if (session_) session_->StoreRace();
+  if (TIPat* s = Session()) s->StoreRace();
 }
 
 }  // namespace vorpa

@@ -13,15 +13,18 @@ namespace vorpa {
 class TIPat;
 class TIPatStatusView;
 class TRadioGroup;
+struct TThreadSlot;
 
 class TIPatDebugForm : public QDialog {
   Q_OBJECT
  public:
   explicit TIPatDebugForm(QWidget* parent = nullptr);
 
-  // The session to work on and the status window that shows it; neither
-  // is owned. Buttons do nothing while no session is set.
-  void SetSession(TIPat* session, TIPatStatusView* statusView);
+  // The session to work on, the slot of its acquisition thread and the
+  // status window that shows it; none is owned. The buttons leave the
+  // session alone while no session is set or its thread is registered:
+  // the thread changes it at any moment.
+  void SetSession(TIPat* session, const TThreadSlot* thread, TIPatStatusView* statusView);
 
   std::string PageText;  // the page last fetched or loaded (CP932)
   int DecodeResult = 0;  // what the last Decode returned
@@ -49,8 +52,11 @@ class TIPatDebugForm : public QDialog {
   void btnDecodeClick();
   void btnLoadClick();
   void btnWriteClick();
+  // The session when the buttons may change it, else null.
+  TIPat* Session() const;
 
   TIPat* session_ = nullptr;
+  const TThreadSlot* thread_ = nullptr;
   TIPatStatusView* statusView_ = nullptr;
 };
 

@@ -440,7 +440,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::pnlRecvDblClick() {
-  if (Forms.IPatDebug) Forms.IPatDebug->show();
+  if (!Forms.IPatDebug) return;
+  Forms.IPatDebug->SetSession(&FIPat, &FIPatThread, StatusView);
+  Forms.IPatDebug->show();
 }
 
 void TMainForm::actManualExecute() {

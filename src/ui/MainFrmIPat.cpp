@@ -7,6 +7,7 @@
 
 #include "core/Cp932.h"
 #include "core/Setting.h"
+#include "ipat/IPatDirectForm.h"
 #include "ui/MainFrm.h"
 #include "ui/ViewToQt.h"
 
@@ -28,14 +29,13 @@ void TMainForm::actIPatExecute() {
 void TMainForm::tmIPATTimer() { IPatControl->TimerTick(actIPat->isChecked()); }
 
 void TMainForm::actIPatDirectExecute() {
-  if (!IPatControl->PrepareDirect(FRaceLoaded, actIPat->isChecked(), FDate)) return;
-  // The race shown is the one to read.
-  for (int v = 1; v <= kStatusSlots; ++v) {
-    if (FIPatDirect.VenueNameOfSlot(v) != FRace.Header.VenueName) continue;
-    const int r = FRace.Header.RaceNo;
-    if (r >= 1 && r <= kStatusRaces && FIPatDirect.Status[v][r].Listed)
-      FIPatDirect.Status[v][r].Selected = true;
-  }
+  if (!IPatControl->PrepareDirect(FRaceLoaded, actIPat->isChecked(), FDate) || !Forms.IPatDirect) return;
+  // The direct session is a fresh copy of the scheduled one: same meetings
+  // and listed races, and safe to read while the scheduled thread runs.
+  TIPatDirectForm& dialog = *Forms.IPatDirect;
+  dialog.Prepare(FIPatDirect, FRace.Header.VenueName, FRace.Header.RaceNo);
+  if (dialog.exec() != QDialog::Accepted) return;
+  dialog.ReadBack(FIPatDirect);
   IPatControl->StartDirect();
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +21,8 @@
 #include "support/GuiHelpers.h"
 #include "support/SavedPages.h"
 #include "support/TempDir.h"
+#include "ui/AppForms.h"
+#include "ui/MainFrm.h"
 #include "ui/RadioGroup.h"
 
 namespace vorpa {
@@ -34,7 +37,7 @@ class IPatDebugFormTest : public testing::Test {
     ipat_.Init();
     ipat_.MeetingDate = test::PagesDate();
     ipat_.MeetingCode[2].Code = test::kPagesCode;
-    form_.SetSession(&ipat_, &status_);
+    form_.SetSession(&ipat_, nullptr, &status_);
     status_.show();
   }
   // State, slot and race set through the radio groups and "SetState".
@@ -113,6 +116,30 @@ TEST_F(IPatDebugFormTest, AMissingFileGivesAnEmptyPageAndTheDecodersCode) {
   EXPECT_NE(form_.DecodeResult, 0);
   EXPECT_EQ(form_.DecodeResult, fresh.Decode(std::string()));
   EXPECT_EQ(status_.memInfo->toPlainText(), "");
+}
+
+// A double click on the receive lamp hands the scheduled session over; the
+// window leaves it alone while its thread is registered.
+TEST_F(IPatDebugFormTest, TheLampHandsOverTheScheduledSession) {
+  test::TempDir config;
+  TMainForm main(config.Path());
+  TIPatDebugForm* debug = CreateAppForms(&main).IPatDebug;
+  main.show();
+  QMouseEvent click(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(main.pnlRecv, &click);
+  ASSERT_TRUE(debug->isVisible());
+  debug->rgState->SetItemIndex(TIPat::OddsWide);
+  debug->rgKaisai->SetItemIndex(2);
+  debug->btnSetState->click();
+  EXPECT_EQ(main.FIPat.IPatState, TIPat::OddsWide);
+  EXPECT_EQ(main.FIPat.CurVenue, 3);
+  main.FIPatThread.Register(nullptr, std::this_thread::get_id());
+  debug->btnNext->click();
+  EXPECT_EQ(main.FIPat.IPatState, TIPat::OddsWide);
+  main.FIPatThread = TThreadSlot();
+  debug->btnNext->click();
+  EXPECT_NE(main.FIPat.IPatState, TIPat::OddsWide);
 }
 
 }  // namespace
