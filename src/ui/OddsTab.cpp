@@ -1,12 +1,14 @@
 #include "ui/OddsTab.h"
 
 #include <QGridLayout>
+#include <QResizeEvent>
 #include <QHeaderView>
 #include <QTableWidget>
 
 #include "core/Setting.h"
 #include "ui/GridText.h"
 #include "ui/StyledCellDelegate.h"
+#include "view/FrameGeometry.h"
 
 namespace vorpa {
 
@@ -33,15 +35,30 @@ TOddsTab::TOddsTab(QWidget* page, TPairKind kind)
       Sorted(NewViewGrid(page, kNames[kind].Sorted)) {
   SetUpMatrix();
   SetUpSorted();
-  // The matrix at the top left in its design size, the sorted list at the
-  // same place on every tab, growing downwards with the page.
+  // The matrix at the top left, the sorted list at the same place on every
+  // tab. The sorted list and the horse matrix grow downwards with the page,
+  // the matrix's rows with it; the frame matrix keeps its design size.
   auto* layout = new QGridLayout(page);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->setSpacing(4);
   layout->setColumnMinimumWidth(0, kHorseMatrixSize.width());
-  layout->addWidget(Matrix, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  if (Kind == kPairBracket) {
+    layout->addWidget(Matrix, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  } else {
+    layout->addWidget(Matrix, 0, 0, Qt::AlignLeft);
+    Matrix->installEventFilter(this);
+  }
   layout->addWidget(Sorted, 0, 1);
   layout->setColumnStretch(2, 1);
+}
+
+bool TOddsTab::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Matrix && event->type() == QEvent::Resize) {
+    const int height = static_cast<QResizeEvent*>(event)->size().height();
+    Matrix->verticalHeader()->setDefaultSectionSize(
+        GrownRowHeight(kGridRowHeight, kHorseMatrixSize.height(), height));
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void TOddsTab::SetUpMatrix() {
@@ -55,7 +72,12 @@ void TOddsTab::SetUpMatrix() {
   }
   Matrix->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Matrix->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Matrix->setFixedSize(Kind == kPairBracket ? kFrameMatrixSize : kHorseMatrixSize);
+  if (Kind == kPairBracket) {
+    Matrix->setFixedSize(kFrameMatrixSize);
+  } else {
+    Matrix->setMinimumSize(kHorseMatrixSize);
+    Matrix->setFixedWidth(kHorseMatrixSize.width());
+  }
   Matrix->setItemDelegate(new TStyledCellDelegate(
       [kind = Kind](int col, int row, const std::string& text) {
         return MatrixCellStyle(kind, col, row, text, Setting);

@@ -31,6 +31,10 @@ class TOddsTab : public QObject {
  signals:
   void BetClicked(const TCalcRow& bet);
 
+ protected:
+  // The horse matrix's rows grow with its height.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void SetUpMatrix();
   void SetUpSorted();
