@@ -86,6 +86,14 @@ QChartView* NewLineChart(QWidget* page, const char* name, const char* title) {
   return NewChart(page, name, title, bottom);
 }
 
+// Sets an axis range unless it is already so (a new range lays out the
+// axis labels again).
+void SetRange(QAbstractAxis* axis, double lo, double hi) {
+  auto* value = qobject_cast<QValueAxis*>(axis);  // category axes too
+  if (value && value->min() == lo && value->max() == hi) return;
+  axis->setRange(lo, hi);
+}
+
 // An automatic bottom axis: from the smallest to the largest X of the
 // points (half a unit either side of a single X).
 void SetAutomaticRange(QAbstractAxis* axis, const std::vector<TChartSeries>& series) {
@@ -100,13 +108,15 @@ void SetAutomaticRange(QAbstractAxis* axis, const std::vector<TChartSeries>& ser
   }
   if (lo == hi) lo -= 0.5, hi += 0.5;
   if (auto* category = qobject_cast<QCategoryAxis*>(axis)) category->setStartValue(lo);
-  axis->setRange(lo, hi);
+  SetRange(axis, lo, hi);
 }
 
 // The bottom axis of a line chart shows the points' labels at their X;
 // every second (third ...) one when they would not fit side by side.
+// Labels are laid out again only when they change (most redraws of a race
+// keep them).
 void SetLabels(QChartView* view, QCategoryAxis* axis, const std::vector<TChartSeries>& series) {
-  for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+  QList<std::pair<QString, qreal>> labels;
   if (!series.empty() && !series.front().Points.empty()) {
     std::vector<const TChartPoint*> byX;
     for (const TChartPoint& p : series.front().Points) byX.push_back(&p);
@@ -115,7 +125,13 @@ void SetLabels(QChartView* view, QCategoryAxis* axis, const std::vector<TChartSe
                                                                : view->width() * 0.8;
     const qreal labelWidth = QFontMetricsF(axis->labelsFont()).horizontalAdvance("000");
     const int step = std::max(1, static_cast<int>(std::ceil(byX.size() * labelWidth / width)));
-    for (size_t i = 0; i < byX.size(); i += step) axis->append(FromCp932(byX[i]->Label), byX[i]->X);
+    for (size_t i = 0; i < byX.size(); i += step) labels.append({FromCp932(byX[i]->Label), byX[i]->X});
+  }
+  QList<std::pair<QString, qreal>> shown;
+  for (const QString& label : axis->categoriesLabels()) shown.append({label, axis->endValue(label)});
+  if (labels != shown) {
+    for (const auto& [label, x] : shown) axis->remove(label);
+    for (const auto& [label, x] : labels) axis->append(label, x);
   }
   SetAutomaticRange(axis, series);
 }
@@ -153,16 +169,17 @@ void DrawLineChart(QChartView* view, const TLineChart& data) {
       line->attachAxis(bottom);
       line->attachAxis(left);
     }
-    line->setName(FromCp932(s.Title));
+    if (line->name() != FromCp932(s.Title)) line->setName(FromCp932(s.Title));
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(s.Points.size()));
     for (const TChartPoint& p : s.Points) points.append(QPointF(p.X, p.Y));
     line->replace(points);
-    line->setPen(SeriesPen(s, line->pen(), view->palette()));
+    const QPen pen = SeriesPen(s, line->pen(), view->palette());
+    if (line->pen() != pen) line->setPen(pen);
     ShowLine(chart, line, true);
   }
   SetLabels(view, bottom, data.Series);
-  left->setRange(0, data.Max);
+  SetRange(left, 0, data.Max);
 }
 
 void DrawBars(QChartView* view, const std::vector<TBar>& bars) {
@@ -179,8 +196,8 @@ void DrawBars(QChartView* view, const std::vector<TBar>& bars) {
     most = std::max(most, b.Count);
   }
   set->append(counts);
-  bottom->setCategories(labels);
-  chart->axes(Qt::Vertical).at(0)->setRange(0, std::max(1.0, most));
+  if (bottom->categories() != labels) bottom->setCategories(labels);
+  SetRange(chart->axes(Qt::Vertical).at(0), 0, std::max(1.0, most));
 }
 
 QBarSeries* NewBarSeries(QChartView* view, const char* name) {
@@ -290,7 +307,7 @@ void TChartTabs::Draw(const TRace& race, int selected, const TCardView& card) {
   for (const TChartPoint& p : c.Soukan.Points) points.append(QPointF(p.X, p.Y));
   serSoukan->replace(points);
   SetAutomaticRange(chtSoukan->chart()->axes(Qt::Horizontal).at(0), {c.Soukan});
-  chtSoukan->chart()->axes(Qt::Vertical).at(0)->setRange(0, c.SoukanMax);
+  SetRange(chtSoukan->chart()->axes(Qt::Vertical).at(0), 0, c.SoukanMax);
   DrawBars(chtRenBunpu, c.RenBunpu);
   DrawLineChart(chtTanSuii2, c.TanSuii2);
   DrawLineChart(chtFukuSuii2, c.FukuSuii2);
