@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ipat/IPatLog.h"
+#include "ui/GridText.h"
 #include "ui/ViewToQt.h"
 
 namespace vorpa {
@@ -38,11 +39,8 @@ TIPatForm::TIPatForm(QWidget* parent) : QDialog(parent) {
   memInfo->setLineWrapMode(QPlainTextEdit::NoWrap);
   memInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QFont fixed("IPAGothic");
-  fixed.setStyleHint(QFont::Monospace);
-  fixed.setFixedPitch(true);
-  fixed.setPixelSize(12);
-  memInfo->setFont(fixed);
+  // The grids' font: fixed pitch, with whole decimal points.
+  memInfo->setFont(GridFont());
 
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
