@@ -47,7 +47,7 @@ if(TARGET vorpa-ipatd)
   pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
   target_link_libraries(vorpa-ipatd PRIVATE PkgConfig::HTTPLIB)
 endif()
-if(NOT VORPA_FUZZ)
+if(NOT VORPA_FUZZ AND NOT VORPA_TSAN)
   vorpa_executable(vorpa-tool tools vorpa_core vorpa_ipat vorpa_patout vorpa_view)
 endif()
 

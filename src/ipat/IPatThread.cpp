@@ -157,8 +157,12 @@ void TIPatThread::StoreStep() {
   TIPat& s = session_;
   const std::string prefix = RaceLogPrefix(s.Race);
   if (!s.StoreRace()) {
-    // Nothing was written; the reading is still in the session and the
-    // next run reads the race again.
+    // Nothing was written and the old file stays; the race is read again
+    // by the next run.
+    RaceStatus& st = s.CurStatus();
+    st.LastFetch = 0;
+    st.OddsDone = false;
+    st.ResultDone = false;
     Log(prefix + Utf8ToCp932("保存エラー"));
     s.IPatState = TIPat::Aborted;
     return;

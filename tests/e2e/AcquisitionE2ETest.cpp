@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -53,6 +54,7 @@ class RecordingSink : public TIPatSink {
   }
   void RaceInfo(const TIPat&) override { ++pages; }
   void HandOverDate(double d) override { handedOver = d; }
+  // Both threads of a run at once call in: the counters are atomic.
   void ThreadEnd(std::thread::id id) override {
     std::lock_guard<std::mutex> lock(mutex_);
     ended.push_back(id);
@@ -72,10 +74,10 @@ class RecordingSink : public TIPatSink {
   std::mutex mutex_;
   std::vector<std::string> log;
   std::vector<std::thread::id> ended;
-  bool lamp = false;
-  int pages = 0;
+  std::atomic<bool> lamp{false};
+  std::atomic<int> pages{0};
   int maxWait = 0;
-  double handedOver = 0;
+  std::atomic<double> handedOver{0};
 };
 
 // One acquisition set-up: server, data directory, settings, clock, control.
@@ -185,7 +187,6 @@ TEST(Acquisition, ScheduledAndDirectRunsAtOnce) {
   ASSERT_EQ(a.control->StartRoutine(true), TStartResult::Started);
   a.Await(a.control->FIPatThread);
   a.Now("2026-12-06 18:00:00");
-  ASSERT_TRUE(a.control->TimerTick(true));
   // The direct run starts while the scheduled one reads its races.
   std::mutex m;
   std::condition_variable racesBegun;
@@ -196,6 +197,7 @@ TEST(Acquisition, ScheduledAndDirectRunsAtOnce) {
     begun = true;
     racesBegun.notify_all();
   };
+  ASSERT_TRUE(a.control->TimerTick(true));
   {
     std::unique_lock<std::mutex> lock(m);
     ASSERT_TRUE(racesBegun.wait_for(lock, std::chrono::seconds(30), [&] { return begun; }));
@@ -240,6 +242,29 @@ TEST(Acquisition, FaultyServerConvergesToTheCleanFiles) {
   EXPECT_EQ(faulty.Files(), clean.Files());
   // Pages that failed to decode were dumped in the data directory.
   EXPECT_TRUE(fs::exists(faulty.dir.File("dumps")));
+}
+
+TEST(Acquisition, ARaceThatCouldNotBeStoredIsReadAgainLater) {
+  Acquisition a({}, "2026-12-06 18:00:00");
+  // The data directory cannot be created while a file stands in its way.
+  test::WriteFileBytes(a.dir.File("blocked"), "x");
+  a.setting.MojiPath = a.dir.File("blocked") + "/data/";
+  ASSERT_EQ(a.control->StartRoutine(true), TStartResult::Started);
+  a.Await(a.control->FIPatThread);
+  EXPECT_EQ(a.control->FIPat.IPatState, TIPat::Aborted);
+  EXPECT_EQ(a.sink.Count("取得中断"), 1);
+  EXPECT_TRUE(a.sink.log[a.sink.log.size() - 2].ends_with("R 保存エラー"));
+  fs::remove(a.dir.File("blocked"));
+  ASSERT_TRUE(a.control->TimerTick(true));
+  a.Await(a.control->FIPatThread);
+  EXPECT_EQ(a.control->FIPat.IPatState, TIPat::AllDone);
+  int listed = 0;
+  for (int v = 1; v <= kStatusSlots; ++v)
+    for (int r = 1; r <= kStatusRaces; ++r) listed += a.control->FIPat.Status[v][r].Listed;
+  int stored = 0;
+  for (const auto& e : fs::recursive_directory_iterator(a.setting.MojiPath))
+    stored += e.path().extension() == ".MJO";
+  EXPECT_EQ(stored, listed);
 }
 
 TEST(Acquisition, RefusedLoginWaitsAfterBothAttemptsAndEndsAborted) {
