@@ -9,11 +9,12 @@
 namespace vorpa {
 
 QFont GridFont() {
-  QFont font("IPAGothic");
+  QFont font("Noto Sans Mono CJK JP");
   font.setPixelSize(12);
-  // Unsmoothed, the 12-pixel glyphs are drawn whole: a smoothed decimal
-  // point falls between pixels and reads as a comma.
-  font.setStyleStrategy(QFont::NoAntialias);
+  // Smoothed, so that dense kanji stay legible; fully hinted, so that
+  // stems and the decimal point sit on whole pixels and a point stays a
+  // point instead of smearing into a comma.
+  font.setHintingPreference(QFont::PreferFullHinting);
   return font;
 }
 

@@ -11,7 +11,7 @@
 namespace vorpa {
 
 // The fixed-pitch 12-pixel font of the grids and the result boxes (a
-// full-width character as wide as two half-width ones), unsmoothed.
+// full-width character as wide as two half-width ones), smoothed.
 QFont GridFont();
 // Row height of the grids at the design size.
 constexpr int kGridRowHeight = 14;

@@ -1,5 +1,6 @@
 #include "ui/GridTextDelegate.h"
 
+#include <QFontInfo>
 #include <QPainter>
 
 namespace vorpa {
@@ -20,6 +21,12 @@ int TGridTextDelegate::DrawTextAt(QPainter* painter, const QStyleOptionViewItem&
   if (option.font != laidOutFont_ || laidOut_.size() > 4096) {
     laidOut_.clear();
     laidOutFont_ = option.font;
+    // The text's em box starts 2 pixels below the cell's top. Ideographs
+    // rise 88 % of the em above the baseline in every Japanese font; the
+    // fonts' own ascents differ (some add room above), so a static text,
+    // placed by its ascent, is moved up by the difference.
+    const int emAscent = qRound(QFontInfo(option.font).pixelSize() * 0.88);
+    lift_ = QFontMetrics(option.font).ascent() - emAscent;
   }
   auto it = laidOut_.find(text);
   if (it == laidOut_.end()) {
@@ -29,7 +36,7 @@ int TGridTextDelegate::DrawTextAt(QPainter* painter, const QStyleOptionViewItem&
   }
   painter->setFont(option.font);
   painter->setPen(color);
-  painter->drawStaticText(QPointF(x, option.rect.top() + 2), *it);
+  painter->drawStaticText(QPointF(x, option.rect.top() + 2 - lift_), *it);
   return x + qRound(it->size().width());
 }
 

@@ -26,6 +26,7 @@ class TGridTextDelegate : public QStyledItemDelegate {
   // Texts laid out once: grids repeat the same few texts in every paint.
   mutable QHash<QString, QStaticText> laidOut_;
   mutable QFont laidOutFont_;
+  mutable int lift_ = 0;  // how far the font's ascent exceeds its em box's
 };
 
 }  // namespace vorpa

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFontInfo>
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
@@ -58,27 +59,64 @@ TEST_F(MainFrmTest, CaptionFontsAndDesignSize) {
   EXPECT_EQ(form_->font().family(), "IPAPGothic");
   EXPECT_EQ(form_->font().pixelSize(), 12);
   for (QTableWidget* g : {form_->sgRace, form_->sgOddsTime, form_->sgSyutuba}) {
-    EXPECT_EQ(g->font().family(), "IPAGothic");
+    EXPECT_EQ(QFontInfo(g->font()).family(), "Noto Sans Mono CJK JP") << "the font is installed";
     EXPECT_EQ(g->font().pixelSize(), 12);
     g->setRowCount(2);
     EXPECT_EQ(g->rowHeight(1), 14);
   }
 }
 
-// Odds and burdens read with a decimal point: at 12 pixels a smoothed
-// point drawn between pixels looks like a comma; the grids draw it whole.
-TEST_F(MainFrmTest, GridsDrawTheDecimalPointAsAFullDot) {
+// Pixels of `text` drawn black on white in `font` with its baseline at
+// (x, 16): their darkness (255 - grey) in a 24 x 24 picture.
+std::vector<std::vector<int>> Ink(const QFont& font, const QString& text, qreal x) {
   QImage img(24, 24, QImage::Format_RGB32);
   img.fill(Qt::white);
   QPainter p(&img);
-  p.setFont(form_->sgSyutuba->font());
+  p.setFont(font);
   p.setPen(Qt::black);
-  p.drawText(QPointF(5.4, 16), ".");
+  p.drawText(QPointF(x, 16), text);
   p.end();
-  int dark = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x) dark += qGray(img.pixel(x, y)) < 64;
-  EXPECT_GE(dark, 4);
+  std::vector<std::vector<int>> ink(24, std::vector<int>(24));
+  for (int y = 0; y < 24; ++y)
+    for (int c = 0; c < 24; ++c) ink[y][c] = 255 - qGray(img.pixel(c, y));
+  return ink;
+}
+
+// The box around the ink (darkness above 48) of an Ink picture.
+struct TInkBox {
+  int Top = 24, Bottom = -1, Left = 24, Right = -1, Darkest = 0;
+};
+TInkBox InkBox(const std::vector<std::vector<int>>& ink) {
+  TInkBox b;
+  for (int y = 0; y < 24; ++y)
+    for (int c = 0; c < 24; ++c)
+      if (ink[y][c] > 48) {
+        b.Top = std::min(b.Top, y), b.Bottom = std::max(b.Bottom, y);
+        b.Left = std::min(b.Left, c), b.Right = std::max(b.Right, c);
+        b.Darkest = std::max(b.Darkest, ink[y][c]);
+      }
+  return b;
+}
+
+// The grids' glyphs are smoothed (dense kanji get grey edges instead of
+// blotches) while a decimal point, wherever it falls, is one small dot
+// that ends where the digits end: no tail below them, so it never reads
+// as a comma.
+TEST_F(MainFrmTest, GridGlyphsSmoothedWithADecimalPointThatStaysAPoint) {
+  const QFont font = form_->sgSyutuba->font();
+  int grey = 0;
+  for (const auto& row : Ink(font, U("騸"), 4))
+    for (int v : row) grey += v > 40 && v < 215;
+  EXPECT_GE(grey, 8) << "smoothed";
+  for (qreal x : {5.0, 5.3, 5.5, 5.8}) {
+    const TInkBox digit = InkBox(Ink(font, "0", x));
+    const TInkBox point = InkBox(Ink(font, ".", x));
+    ASSERT_GE(point.Bottom, 0) << x;
+    EXPECT_LE(point.Bottom - point.Top, 1) << "no taller than two pixels at " << x;
+    EXPECT_LE(point.Right - point.Left, 1) << "no wider than two pixels at " << x;
+    EXPECT_LE(point.Bottom, digit.Bottom) << "nothing below the digits at " << x;
+    EXPECT_GE(point.Darkest, 100) << "dark enough to see at " << x;
+  }
 }
 
 TEST_F(MainFrmTest, MenusInOrder) {
