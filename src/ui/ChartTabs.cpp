@@ -80,10 +80,16 @@ QBarCategoryAxis* NewBinAxis() {
   return a;
 }
 
+void ShowLabels(QChartView* view, QCategoryAxis* axis);
+
 QChartView* NewLineChart(QWidget* page, const char* name, const char* title) {
   auto* bottom = new QCategoryAxis;
   bottom->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-  return NewChart(page, name, title, bottom);
+  QChartView* view = NewChart(page, name, title, bottom);
+  // A plot that grows or shrinks shows more or fewer of the labels.
+  QObject::connect(view->chart(), &QChart::plotAreaChanged, bottom,
+                   [view, bottom] { ShowLabels(view, bottom); }, Qt::QueuedConnection);
+  return view;
 }
 
 // Sets an axis range unless it is already so (a new range lays out the
@@ -112,27 +118,40 @@ void SetAutomaticRange(QAbstractAxis* axis, const std::vector<TChartSeries>& ser
 }
 
 // The bottom axis of a line chart shows the points' labels at their X;
-// every second (third ...) one when they would not fit side by side.
-// Labels are laid out again only when they change (most redraws of a race
-// keep them).
-void SetLabels(QChartView* view, QCategoryAxis* axis, const std::vector<TChartSeries>& series) {
-  QList<std::pair<QString, qreal>> labels;
-  if (!series.empty() && !series.front().Points.empty()) {
-    std::vector<const TChartPoint*> byX;
-    for (const TChartPoint& p : series.front().Points) byX.push_back(&p);
-    std::sort(byX.begin(), byX.end(), [](auto* a, auto* b) { return a->X < b->X; });
-    const qreal width = view->chart()->plotArea().width() > 0 ? view->chart()->plotArea().width()
-                                                               : view->width() * 0.8;
-    const qreal labelWidth = QFontMetricsF(axis->labelsFont()).horizontalAdvance("000");
-    const int step = std::max(1, static_cast<int>(std::ceil(byX.size() * labelWidth / width)));
-    for (size_t i = 0; i < byX.size(); i += step) labels.append({FromCp932(byX[i]->Label), byX[i]->X});
-  }
-  QList<std::pair<QString, qreal>> shown;
+// every second (third ...) one when they would not fit side by side at
+// the plot's present width. Labels are laid out again only when they
+// change (most redraws of a race keep them).
+void ShowLabels(QChartView* view, QCategoryAxis* axis) {
+  const QStringList texts = axis->property("labelTexts").toStringList();
+  const QVariantList xs = axis->property("labelXs").toList();
+  const qreal width = view->chart()->plotArea().width() > 0 ? view->chart()->plotArea().width()
+                                                             : view->width() * 0.8;
+  const qreal labelWidth = QFontMetricsF(axis->labelsFont()).horizontalAdvance("000");
+  const int step = std::max(1, static_cast<int>(std::ceil(texts.size() * labelWidth / width)));
+  QList<std::pair<QString, qreal>> labels, shown;
+  for (qsizetype i = 0; i < texts.size(); i += step) labels.append({texts[i], xs[i].toReal()});
   for (const QString& label : axis->categoriesLabels()) shown.append({label, axis->endValue(label)});
-  if (labels != shown) {
-    for (const auto& [label, x] : shown) axis->remove(label);
-    for (const auto& [label, x] : labels) axis->append(label, x);
+  if (labels == shown) return;
+  for (const auto& [label, x] : shown) axis->remove(label);
+  for (const auto& [label, x] : labels) axis->append(label, x);
+}
+
+// Keeps the labels of the first series' points, ordered by X, for
+// ShowLabels (which runs again when the plot changes its size).
+void SetLabels(QChartView* view, QCategoryAxis* axis, const std::vector<TChartSeries>& series) {
+  std::vector<const TChartPoint*> byX;
+  if (!series.empty())
+    for (const TChartPoint& p : series.front().Points) byX.push_back(&p);
+  std::sort(byX.begin(), byX.end(), [](auto* a, auto* b) { return a->X < b->X; });
+  QStringList texts;
+  QVariantList xs;
+  for (const TChartPoint* p : byX) {
+    texts.append(FromCp932(p->Label));
+    xs.append(p->X);
   }
+  axis->setProperty("labelTexts", texts);
+  axis->setProperty("labelXs", xs);
+  ShowLabels(view, axis);
   SetAutomaticRange(axis, series);
 }
 
