@@ -18,10 +18,22 @@ std::string ProgramDir() {
   return WithSeparator(exe.parent_path().string());
 }
 
-std::string ConfigDir(const std::string& override) {
+namespace {
+
+// The data folder of an installed program, from its directory.
+fs::path InstalledDataDir(const std::string& programDir) {
+  return (fs::path(programDir) / "../share/vorpa").lexically_normal();
+}
+
+}  // namespace
+
+std::string ConfigDir(const std::string& override) { return ConfigDir(override, ProgramDir()); }
+
+std::string ConfigDir(const std::string& override, const std::string& programDir) {
   if (!override.empty()) return WithSeparator(override);
-  std::string exeDir = ProgramDir();
-  if (access(exeDir.c_str(), W_OK) == 0) return exeDir;
+  std::error_code ec;
+  if (access(programDir.c_str(), W_OK) == 0 && !fs::is_directory(InstalledDataDir(programDir), ec))
+    return programDir;
   std::string base;
   if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
     base = xdg;
@@ -31,9 +43,16 @@ std::string ConfigDir(const std::string& override) {
     base = ".";
   }
   std::string dir = WithSeparator(base) + "vorpa/";
-  std::error_code ec;
   fs::create_directories(dir, ec);
   return dir;
+}
+
+std::string HelpPagePath(const std::string& programDir) {
+  const std::string beside = programDir + "help/index.html";
+  const fs::path installed = InstalledDataDir(programDir) / "help/index.html";
+  std::error_code ec;
+  if (!fs::exists(beside, ec) && fs::exists(installed, ec)) return installed.string();
+  return beside;
 }
 
 }  // namespace vorpa

@@ -8,8 +8,17 @@ namespace vorpa {
 std::string ProgramDir();
 
 // The configuration directory, with a trailing "/": `override` when it is
-// not empty; else the executable's directory when it is writable; else
-// $XDG_CONFIG_HOME/vorpa (default ~/.config/vorpa), created when missing.
+// not empty; else the program's directory when it is writable and the
+// program is not an installed one (no data folder "../share/vorpa" beside
+// it: even root keeps its settings out of bin/); else $XDG_CONFIG_HOME/vorpa
+// (default ~/.config/vorpa), created when missing.
+std::string ConfigDir(const std::string& override, const std::string& programDir);
+// The same for the running executable.
 std::string ConfigDir(const std::string& override);
+
+// The help page opened from the help menu: "help/index.html" beside the
+// program when it is there, else in the installed data folder
+// ("../share/vorpa/help/" from the program); the first path when neither is.
+std::string HelpPagePath(const std::string& programDir);
 
 }  // namespace vorpa

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "VorpaVersion.h"
 #include "core/DayCount.h"
 #include "server/HttpFront.h"
 #include "server/SimService.h"
@@ -24,7 +25,8 @@ const char kUsage[] =
     "  --truncate-rate P    cut this share of pages off half-way\n"
     "  --error-page-rate P  answer the connection error page to this share\n"
     "  --reset-rate P       drop this share of connections without an answer\n"
-    "  --delay-ms N         wait N milliseconds before every page answer\n";
+    "  --delay-ms N         wait N milliseconds before every page answer\n"
+    "  --version            print the version and exit\n";
 
 bool Number(const std::string& text, double lo, double hi, double* out) {
   char* end = nullptr;
@@ -44,6 +46,10 @@ int main(int argc, char** argv) {
     const std::string a = argv[k];
     if (a == "--help" || a == "-h") {
       std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (a == "--version") {
+      std::printf("vorpa-ipatd %s\n", VORPA_VERSION);
       return 0;
     }
     if (k + 1 >= argc) {

@@ -446,7 +446,7 @@ void TMainForm::pnlRecvDblClick() {
 }
 
 void TMainForm::actManualExecute() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(ProgramDir() + "help/index.html")));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(HelpPagePath(ProgramDir()))));
 }
 
 void TMainForm::actShowAboutExecute() {

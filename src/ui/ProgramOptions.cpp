@@ -43,6 +43,8 @@ const TOption kOptions[] = {
      [](TProgramOptions* o, const char*) { o->Acquire = true; }},
     {"--help", nullptr, "print this help and exit",
      [](TProgramOptions* o, const char*) { o->Help = true; }},
+    {"--help-page", nullptr, "print the path of the help page the help menu opens and exit (status 1 when it is missing)",
+     [](TProgramOptions* o, const char*) { o->HelpPage = true; }},
     {"--version", nullptr, "print the version and exit",
      [](TProgramOptions* o, const char*) { o->Version = true; }},
 };

@@ -20,6 +20,7 @@ struct TProgramOptions {
   std::string ClockStart;  // --clock-start: the clock starts here and runs on
   bool Acquire = false;    // --acquire: switch acquisition on once the window shows
   bool Help = false;
+  bool HelpPage = false;   // --help-page: print the help page's path and exit
   bool Version = false;
   std::vector<char*> QtArgs;  // argv[0] and the arguments left to Qt
 };

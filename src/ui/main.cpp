@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "core/AppDirs.h"
@@ -22,6 +23,11 @@ int main(int argc, char** argv) {
   if (opts.Help || opts.Version) {
     std::fputs((opts.Help ? vorpa::ProgramHelp() : vorpa::ProgramVersion()).c_str(), stdout);
     return 0;
+  }
+  if (opts.HelpPage) {
+    const std::string page = vorpa::HelpPagePath(vorpa::ProgramDir());
+    std::printf("%s\n", page.c_str());
+    return std::filesystem::exists(page) ? 0 : 1;
   }
   std::unique_ptr<vorpa::TClock> clock = std::make_unique<vorpa::TSystemClock>();
   if (!opts.ClockStart.empty()) {
