@@ -139,7 +139,7 @@ void TIPat::CopyFrom(const TIPat& other) {
   CurRace = 0;
   SessionKey = other.SessionKey;
   MeetingDate = other.MeetingDate;
-  PatOut = other.PatOut;
+  SetPatOut(other.PatOut());
   for (int v = 1; v <= kLastSlot; ++v) {
     MeetingCode[v] = other.MeetingCode[v];
     for (int r = 1; r <= kLastRace; ++r) {
@@ -152,11 +152,27 @@ void TIPat::CopyFrom(const TIPat& other) {
   }
 }
 
+TPatOutInfo TIPat::PatOut() const {
+  std::lock_guard<std::mutex> lock(patOutMutex_);
+  return patOut_;
+}
+
+void TIPat::SetPatOut(const TPatOutInfo& info) {
+  std::lock_guard<std::mutex> lock(patOutMutex_);
+  patOut_ = info;
+}
+
 bool TIPat::OutputRace() {
-  PatOut.Date = Race.Header.RaceDate;
-  PatOut.VenueName = Race.Header.VenueName;
-  PatOut.RaceNo = Race.Header.RaceNo;
-  return PatOutput && PatOutput(PatOut, Race);
+  TPatOutInfo info;
+  {
+    std::lock_guard<std::mutex> lock(patOutMutex_);
+    if (!patOut_.AutoOut) return false;
+    patOut_.Date = Race.Header.RaceDate;
+    patOut_.VenueName = Race.Header.VenueName;
+    patOut_.RaceNo = Race.Header.RaceNo;
+    info = patOut_;
+  }
+  return PatOutput && PatOutput(info, Race);
 }
 
 int TIPat::FirstStep(int v, int r) const {

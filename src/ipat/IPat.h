@@ -6,6 +6,7 @@
 // Fetch and Decode, or LoadRace or StoreRace).
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include "core/Clock.h"
@@ -69,8 +70,10 @@ class TIPat {
   TIPatKaisai MeetingCode[kStatusSlots + 1];             // [1..3]; [0] unused
   RaceStatus Status[kStatusSlots + 1][kStatusRaces + 1];  // [1..3][1..12]; row and column 0 unused
   TRace Race;
-  // The request of the automatic per-race PAT output.
-  TPatOutInfo PatOut;
+  // The request of the automatic per-race PAT output: the main thread
+  // replaces it while the acquisition thread may be writing with it.
+  TPatOutInfo PatOut() const;
+  void SetPatOut(const TPatOutInfo& info);
   // The per-race PAT output, given by whoever runs the session (the PAT
   // writers sit above this library): writes the files of the request for
   // the race; true when files were written. Unset: nothing is written.
@@ -89,7 +92,8 @@ class TIPat {
   // False when the race file could not be written.
   bool StoreRace();
   void UpdateStatus();
-  // The race key of Race into PatOut, then PatOutput on both.
+  // When the request has AutoOut: the race key of Race into the request,
+  // then PatOutput on both; true when files were written.
   bool OutputRace();
   bool RaceDone(int v, int r) const;
   static std::string ErrorText(int code);
@@ -112,6 +116,8 @@ class TIPat {
 
   const TSetting* setting_;
   const TClock* clock_;
+  mutable std::mutex patOutMutex_;
+  TPatOutInfo patOut_;
   RaceStatus scratch_;
 };
 

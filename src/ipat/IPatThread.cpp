@@ -168,7 +168,7 @@ void TIPatThread::StoreStep() {
     return;
   }
   Log(prefix + Utf8ToCp932("取得"));
-  if (s.PatOut.AutoOut && s.OutputRace()) Log(prefix + Utf8ToCp932("PAT出力"));
+  if (s.OutputRace()) Log(prefix + Utf8ToCp932("PAT出力"));
 }
 
 void TIPatThread::PageStep() {

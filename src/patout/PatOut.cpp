@@ -13,6 +13,7 @@
 #include "core/TextUtil.h"
 #include "core/Venue.h"
 #include "ipat/IPat.h"
+#include "ipat/IPatControl.h"
 #include "patout/PatOddsFiles.h"
 #include "patout/PatResultFiles.h"
 
@@ -176,16 +177,26 @@ std::function<bool(const TPatOutInfo&, const TRace&)> PatRaceOutput(const TSetti
   };
 }
 
-void InitSessionPatOut(TIPat& session, const TSetting& setting, const TClock& clock) {
-  session.PatOut = TPatOutInfo{};
-  TPatOutInfo& p = session.PatOut;
-  p.AutoOut = p.OutSyutuba = p.OutWeight = p.OutOdds = p.OutResult = setting.AutoPat;
-  session.PatOutput = PatRaceOutput(setting, clock);
+void AttachPatOut(TIPatControl& control, const TSetting& live) {
+  control.Hooks.ClearPatFiles = [&live](double day) { ClearPatFiles(day, live); };
+  TPatOutInfo info;
+  info.AutoOut = info.OutSyutuba = info.OutWeight = info.OutOdds = info.OutResult = live.AutoPat;
+  control.FIPat.SetPatOut(info);
+  for (TIPat* session : {&control.FIPat, &control.FIPatDirect})
+    session->PatOutput = PatRaceOutput(session->Settings(), session->Clock());
 }
 
-bool OutPatRunEnd(const TIPat& session, const TPatOutEnv& env) {
+bool OutPatRunEnd(const TIPat& session) {
   const bool finished = session.IPatState == TIPat::RunEnd || session.IPatState == TIPat::AllDone;
-  return finished && session.PatOut.AutoOut && OutPatYoukouOnce(YoukouOfSession(session), env);
+  if (!finished || !session.PatOut().AutoOut) return false;
+  TPatOutEnv env;
+  env.Setting = &session.Settings();
+  env.Clock = &session.Clock();
+  try {
+    return OutPatYoukouOnce(YoukouOfSession(session), env);
+  } catch (const TPatFileError&) {
+    return false;
+  }
 }
 
 void OutPatData(const TPatOutInfo& info, const TPatOutEnv& env) {

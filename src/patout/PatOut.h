@@ -15,6 +15,7 @@
 namespace vorpa {
 
 class TIPat;
+class TIPatControl;
 
 // What a run reads: the directory settings and OddsOutLastTime, the data
 // directory of the race files, the clock that stamps the files; and, when
@@ -43,16 +44,19 @@ bool OutPatRace(const TPatOutInfo& info, const TRace& race, const TPatOutEnv& en
 std::function<bool(const TPatOutInfo&, const TRace&)> PatRaceOutput(const TSetting& setting,
                                                                     const TClock& clock);
 
-// Start-up of a session's automatic output: the request cleared; with the
-// setting AutoPat on, AutoOut and the card, weight, odds and result kinds
-// set (not the outline); the session is given PatRaceOutput.
-void InitSessionPatOut(TIPat& session, const TSetting& setting, const TClock& clock);
+// Connects acquisition to the PAT output, at start-up: the start routine
+// and the day switch clear the PAT files of other days (with the settings
+// `live`); the scheduled session's request is cleared and, with AutoPat on,
+// gets AutoOut and the card, weight, odds and result kinds (not the
+// outline); both sessions are given PatRaceOutput over their own settings.
+void AttachPatOut(TIPatControl& control, const TSetting& live);
 
 // End of an acquisition run: when the session has finished (RunEnd or
 // AllDone) and its request has AutoOut, the outline of its meetings by
-// OutPatYoukouOnce; true when that wrote (the caller logs "PAT開催要項出力").
-// Throws TPatFileError.
-bool OutPatRunEnd(const TIPat& session, const TPatOutEnv& env);
+// OutPatYoukouOnce with the session's settings and clock; true when that
+// wrote (the caller logs "PAT開催要項出力"). A file error ends it and counts
+// as not written.
+bool OutPatRunEnd(const TIPat& session);
 
 // The manual run over the race files of info.Date. Throws TPatFileError;
 // files written before the error stay.

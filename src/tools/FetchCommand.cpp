@@ -18,6 +18,7 @@
 #include "core/TextUtil.h"
 #include "ipat/IPatControl.h"
 #include "ipat/IPatLog.h"
+#include "patout/PatOut.h"
 #include "tools/ToolCommand.h"
 
 namespace vorpa::tool {
@@ -169,13 +170,19 @@ bool ParseArgs(const std::vector<std::string>& args, TFetchArgs* a) {
   return true;
 }
 
+// A thread has ended: its slot is cleared; a scheduled run hands its
+// meetings to the PAT output.
+void ThreadEnded(TIPatControl& control, TConsoleSink& sink, std::thread::id id) {
+  if (id == std::thread::id() || !control.ThreadEnded(id).Scheduled) return;
+  if (OutPatRunEnd(control.FIPat)) sink.Log(Utf8ToCp932("PAT開催要項出力"));
+}
+
 // Waits for the end of the thread in `slot`, passing on a signal as a stop
 // request; handles every thread end on the way.
 void AwaitSlot(TIPatControl& control, TConsoleSink& sink, TThreadSlot& slot) {
   while (slot.IsSet()) {
     if (gStop) TIPatControl::Stop(slot, false);
-    const std::thread::id id = sink.WaitEnd(200);
-    if (id != std::thread::id()) control.ThreadEnded(id);
+    ThreadEnded(control, sink, sink.WaitEnd(200));
   }
 }
 
@@ -237,8 +244,7 @@ int RunLoop(TIPatControl& control, TConsoleSink& sink, const TSetting& setting) 
   while (!gStop) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         next - std::chrono::steady_clock::now());
-    const std::thread::id id = sink.WaitEnd(static_cast<int>(std::max<long long>(left.count(), 0)));
-    if (id != std::thread::id()) control.ThreadEnded(id);
+    ThreadEnded(control, sink, sink.WaitEnd(static_cast<int>(std::max<long long>(left.count(), 0))));
     if (std::chrono::steady_clock::now() >= next) {
       control.TimerTick(true);
       next += cycle;
@@ -257,6 +263,7 @@ int Fetch(ToolContext& ctx, const std::vector<std::string>& args) {
   if (!ctx.DataDir.empty()) setting.MojiPath = ctx.DataDir;
   TConsoleSink sink(*ctx.Clock, a.Status);
   TIPatControl control(setting, *ctx.Clock, sink);
+  AttachPatOut(control, setting);
   sink.control = &control;
   if (a.RetryWait >= 0) control.Retry = TIPatRetry::WithWait(a.RetryWait);
   gStop = false;
@@ -282,6 +289,8 @@ const char kUsage[] =
     "  --direct LIST   log in, then a direct run of the named races, then exit\n"
     "  --retry-wait S  every error wait lasts S seconds instead of 600/60\n"
     "  --status        also print the status line and the log blocks of each page\n"
+    "With AutoPat set, the PAT-style files are written as the program writes them\n"
+    "(each stored race, the outline at the end of a run; see vorpa-tool pat).\n"
     "Missing INetID or data directory, or bad arguments: exit 2.\n";
 
 VORPA_TOOL_COMMAND(fetch, "fetch", "fetch race data from the IPAT server (one run, schedule, direct)",

@@ -24,6 +24,7 @@
 #include "core/DayCount.h"
 #include "core/IniFile.h"
 #include "core/MeetingClock.h"
+#include "patout/PatOut.h"
 #include "core/Remark.h"
 #include "core/Setting.h"
 #include "ipat/IPatDebugForm.h"
@@ -294,6 +295,7 @@ void TMainForm::FormCreate() {
   LoadWindowInfo();
   ApplyWindowInfo();
   Setting = LoadSetting(configDir_);
+  AttachPatOut(*IPatControl, Setting);
   Remarks.Load(configDir_);
   tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle));
   tmIPAT->start();

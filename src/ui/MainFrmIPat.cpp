@@ -8,6 +8,7 @@
 #include "core/Cp932.h"
 #include "core/Setting.h"
 #include "ipat/IPatDirectForm.h"
+#include "patout/PatOut.h"
 #include "ui/MainFrm.h"
 #include "ui/ViewToQt.h"
 
@@ -43,6 +44,7 @@ void TMainForm::OnThreadEnd(std::thread::id id) {
   const TThreadEndResult r = IPatControl->ThreadEnded(id);
   if (r.Scheduled) {
     RefreshRaceList();
+    if (OutPatRunEnd(FIPat)) AddLog(Utf8ToCp932("PAT開催要項出力"));
     if (r.State == TIPat::AllDone && Setting.AutoExit && !closing_) {
       FAutoExiting = true;
       close();

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "core/Clock.h"
 #include "core/Cp932.h"
 #include "core/Setting.h"
 #include "patout/PatOut.h"
@@ -11,9 +10,6 @@
 #include "ui/MainFrm.h"
 
 namespace vorpa {
-namespace {
-const TSystemClock kSystemClock;
-}  // namespace
 
 void TMainForm::actOutPatDataExecute() {
   if (!FRaceLoaded || !Forms.PatOut) return;
@@ -22,6 +18,8 @@ void TMainForm::actOutPatDataExecute() {
   form.Info.VenueName = FRace.Header.VenueName;
   form.Info.RaceNo = FRace.Header.RaceNo;
   if (form.exec() != QDialog::Accepted) return;
+  // The automatic output follows the confirmed request (or stops).
+  FIPat.SetPatOut(form.Info);
   if (form.Info.AutoOut) {
     QMessageBox::information(this, "Vorpa", QString::fromUtf8("自動出力します。"));
     return;
@@ -29,7 +27,7 @@ void TMainForm::actOutPatDataExecute() {
   TPatOutEnv env;
   env.Setting = &Setting;
   env.DataDir = Setting.MojiPath;
-  env.Clock = &kSystemClock;
+  env.Clock = &Clock;
   std::string failed;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   try {

@@ -170,8 +170,13 @@ TEST_F(PatOutActionTest, ManualRunWritesAndReportsAutomaticModeOnlyReports) {
   EXPECT_TRUE(std::filesystem::exists(out_.Path() + "v50/ZO-581.JRA"));
   EXPECT_FALSE(std::filesystem::exists(out_.Path() + "v50/ZO-582.JRA"));
 
+  EXPECT_FALSE(form_->FIPat.PatOut().AutoOut);
   EXPECT_EQ(Run([](TPatOutForm& f) { f.btnSetAuto->click(); }), U("自動出力します。"));
   EXPECT_FALSE(std::filesystem::exists(out_.Path() + "v50/ZO-582.JRA"));
+  const TPatOutInfo automatic = form_->FIPat.PatOut();
+  EXPECT_TRUE(automatic.AutoOut && automatic.OutResult) << "the session follows the confirmed request";
+  EXPECT_EQ(Run([](TPatOutForm& f) { f.btnSetEnd->click(); }), U("出力しました。"));
+  EXPECT_FALSE(form_->FIPat.PatOut().AutoOut) << "and stops with a manual one";
 }
 
 TEST_F(PatOutActionTest, FileErrorNamesTheFile) {

@@ -10,6 +10,7 @@
 
 #include "core/RaceIO/RaceIO.h"
 #include "ipat/IPat.h"
+#include "ipat/IPatControl.h"
 #include "patout/PatOut.h"
 #include "patout/PatTestRace.h"
 #include "support/RaceFactory.h"
@@ -245,43 +246,66 @@ TEST_F(PatOutRun, OutlineOnceOnlyWhereUyAIsMissing) {
   EXPECT_FALSE(meetings[0].RaceHeld[1]);
 
   test::WriteFileBytes(setting_.JRA98Path + "UY-A.JRA", "kept");
+  TPatOutInfo automatic;
+  automatic.AutoOut = true;
   session.IPatState = TIPat::Aborted;
-  session.PatOut.AutoOut = true;
-  EXPECT_FALSE(OutPatRunEnd(session, env_)) << "an aborted run hands over nothing";
+  session.SetPatOut(automatic);
+  EXPECT_FALSE(OutPatRunEnd(session)) << "an aborted run hands over nothing";
   session.IPatState = TIPat::RunEnd;
-  session.PatOut.AutoOut = false;
-  EXPECT_FALSE(OutPatRunEnd(session, env_)) << "nor one without automatic output";
-  session.PatOut.AutoOut = true;
-  EXPECT_TRUE(OutPatRunEnd(session, env_));
-  EXPECT_EQ(written_.size(), 4u);
+  session.SetPatOut(TPatOutInfo{});
+  EXPECT_FALSE(OutPatRunEnd(session)) << "nor one without automatic output";
+  session.SetPatOut(automatic);
+  EXPECT_TRUE(OutPatRunEnd(session));
+  EXPECT_EQ(Files(setting_.JRA95Path), (Names{"UY-A.JRA", "UY-B.JRA"}));
   EXPECT_EQ(ReadFileBytes(setting_.JRA98Path + "UY-A.JRA"), "kept");
   EXPECT_EQ(ReadFileBytes(setting_.JRAV50Path + "/UY-B.JRA").substr(0, 8), "20261206");
   session.IPatState = TIPat::AllDone;
-  EXPECT_FALSE(OutPatRunEnd(session, env_));
+  EXPECT_FALSE(OutPatRunEnd(session));
   EXPECT_FALSE(OutPatYoukouOnce(meetings, env_));
 }
 
-TEST_F(PatOutRun, SessionOutputsItsRaceWithTheRequestKey) {
-  TIPat session(setting_, clock_), direct(setting_, clock_);
+// Acquisition without a window: no thread is started here.
+struct QuietSink : TIPatSink {
+  void Log(const std::string&) override {}
+  void RecvLamp(bool) override {}
+  void StatusUpdate(const TIPat&) override {}
+  void RaceInfo(const TIPat&) override {}
+  void HandOverDate(double) override {}
+  void ThreadEnd(std::thread::id) override {}
+};
+
+TEST_F(PatOutRun, AttachedSessionsOutputTheirRaceWithTheRequestKey) {
+  QuietSink sink;
+  TIPatControl control(setting_, clock_, sink);
+  TIPat& session = control.FIPat;
   EXPECT_FALSE(session.OutputRace()) << "no output function given";
-  InitSessionPatOut(session, setting_, clock_);
-  EXPECT_FALSE(session.PatOut.AutoOut);
-  EXPECT_FALSE(session.OutputRace());
-  setting_.AutoPat = true;
-  InitSessionPatOut(session, setting_, clock_);
-  EXPECT_TRUE(session.PatOut.AutoOut && session.PatOut.OutSyutuba && session.PatOut.OutResult);
-  EXPECT_FALSE(session.PatOut.OutYoukou);
+  AttachPatOut(control, setting_);
+  EXPECT_FALSE(session.PatOut().AutoOut);
   session.Race = MakeRace({.VenueUtf8 = "阪神", .RaceNo = 4, .Date = kDay, .Readings = 2});
+  EXPECT_FALSE(session.OutputRace()) << "AutoPat off: no automatic output";
+  setting_.AutoPat = true;
+  AttachPatOut(control, setting_);
+  const TPatOutInfo info = session.PatOut();
+  EXPECT_TRUE(info.AutoOut && info.OutSyutuba && info.OutWeight && info.OutOdds && info.OutResult);
+  EXPECT_FALSE(info.OutYoukou);
+
   EXPECT_TRUE(session.OutputRace());
-  EXPECT_EQ(session.PatOut.VenueName, test::Sj("阪神"));
-  EXPECT_EQ(session.PatOut.RaceNo, 4);
+  EXPECT_EQ(session.PatOut().VenueName, test::Sj("阪神"));
+  EXPECT_EQ(session.PatOut().RaceNo, 4);
   EXPECT_TRUE(fs::exists(setting_.JRA98Path + "ZO-984.JRA"));
-  direct.CopyFrom(session);
-  EXPECT_TRUE(direct.PatOut.AutoOut);
+  control.FIPatDirect.CopyFrom(session);
+  control.FIPatDirect.Race = session.Race;
+  control.FIPatDirect.Race.Header.RaceNo = 6;
+  EXPECT_TRUE(control.FIPatDirect.OutputRace()) << "the direct session writes with the copied request";
+  EXPECT_TRUE(fs::exists(setting_.JRA98Path + "ZO-986.JRA"));
 
   fs::create_directories(setting_.JRA95Path + "/DE-985.JRA");
   session.Race.Header.RaceNo = 5;
   EXPECT_FALSE(session.OutputRace()) << "a file error ends the race's output";
+
+  SetModified(setting_.JRA98Path + "ZO-984.JRA", kDay - 1);
+  control.Hooks.ClearPatFiles(kDay);
+  EXPECT_FALSE(fs::exists(setting_.JRA98Path + "ZO-984.JRA"));
 }
 
 TEST_F(PatOutRun, FileErrorEndsTheRunAndKeepsEarlierFiles) {
