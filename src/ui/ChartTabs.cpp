@@ -85,6 +85,7 @@ void ShowLabels(QChartView* view, QCategoryAxis* axis);
 QChartView* NewLineChart(QWidget* page, const char* name, const char* title) {
   auto* bottom = new QCategoryAxis;
   bottom->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  bottom->setTruncateLabels(false);  // ShowLabels leaves room enough
   QChartView* view = NewChart(page, name, title, bottom);
   // A plot that grows or shrinks shows more or fewer of the labels.
   QObject::connect(view->chart(), &QChart::plotAreaChanged, bottom,

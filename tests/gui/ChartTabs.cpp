@@ -5,6 +5,7 @@
 // rendered there as graph.png and graph2.png (the README's pictures).
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -213,6 +214,7 @@ TEST_F(ChartsTest, ChartTabsRendered) {
   const std::pair<int, const char*> tabs[] = {{4, "graph.png"}, {5, "graph2.png"}};
   for (const auto& [tab, name] : tabs) {
     f.PageControl1->setCurrentIndex(tab);
+    QApplication::processEvents();  // the page laid out, its labels fitted to it
     const std::string png = dir ? std::string(dir) + "/" + name : config_.File(name);
     ASSERT_TRUE(SaveWidgetPicture(f, png));
     QImage img(QString::fromStdString(png));
