@@ -31,9 +31,11 @@ TIPatControl::~TIPatControl() {
 }
 
 void TIPatControl::Stop(TThreadSlot& slot, bool await, const std::function<void()>& pump) {
-  if (!slot.Thread) return;
-  slot.Thread->Terminate();
-  if (await) slot.Thread->WaitEnded(pump);
+  // Held here: the pump may handle the thread's end and clear the slot.
+  const std::shared_ptr<TIPatThread> thread = slot.Thread;
+  if (!thread) return;
+  thread->Terminate();
+  if (await) thread->WaitEnded(pump);
 }
 
 std::shared_ptr<TIPatThread> TIPatControl::StartThread(TIPat& session) {

@@ -31,7 +31,7 @@ TEST(IPatFormScreenshot, TheStatusWindowDuringARun) {
   double at = 0;
   ASSERT_TRUE(TryTextToDateTime(now, &at));
   // Slow pages: the window is caught while a page is on its way.
-  test::IpatdServer server({"--seed", "7", "--now", now, "--delay-ms", "300"});
+  test::IpatdServer server({"--seed", "7", "--now", now, "--delay-ms", "200"});
   test::TempDir config, data, out;
   test::WriteFileBytes(config.File("Vorpa.Ini"), "[vorpa]\r\nINetID=GUI00003\r\nMojiPath=" +
                                                      data.Path() + "\r\nIPatHost=" + server.Host() +
