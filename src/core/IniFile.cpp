@@ -97,6 +97,11 @@ int TIniFile::GetInt(const std::string& section, const std::string& key, int def
   return TryIntOf(Trim(v), &n) ? n : def;
 }
 
+int TIniFile::KeyCount(const std::string& section) const {
+  const Section* s = Find(section);
+  return s ? static_cast<int>(s->Keys.size()) : 0;
+}
+
 void TIniFile::Set(const std::string& section, const std::string& key, const std::string& value) {
   Section* s = Find(section);
   if (!s) {

@@ -22,6 +22,8 @@ class TIniFile {
                         const std::string& def) const;
   // Decimal integer; `def` when missing or not a number.
   int GetInt(const std::string& section, const std::string& key, int def) const;
+  // Number of keys of a section (0 when it is missing).
+  int KeyCount(const std::string& section) const;
 
   // Sets a key, appending the section and key when new.
   void Set(const std::string& section, const std::string& key, const std::string& value);

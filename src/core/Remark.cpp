@@ -27,7 +27,8 @@ bool IsCommentLine(const std::string& line) {
 
 }  // namespace
 
-void TRemarkables::Parse(const std::string& text) {
+int TRemarkables::Parse(const std::string& text) {
+  int complete = 0;
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find_first_of("\r\n", start);
@@ -39,10 +40,13 @@ void TRemarkables::Parse(const std::string& text) {
     if (f[0].empty()) continue;
     TRemarkable r;
     r.Name = f[0];
-    if (!ParseColor(f[1], &r.TextColor)) r.TextColor = 0xFFFFFF;
-    if (!ParseColor(f[2], &r.BackColor)) r.BackColor = 0;
+    const bool text = ParseColor(f[1], &r.TextColor), back = ParseColor(f[2], &r.BackColor);
+    if (!text) r.TextColor = 0xFFFFFF;
+    if (!back) r.BackColor = 0;
+    complete += text && back;
     Items.push_back(std::move(r));
   }
+  return complete;
 }
 
 void TRemarkables::Load(const std::string& dir) {

@@ -17,8 +17,9 @@ class TRemarkables {
  public:
   // Replaces nothing when the file is missing; else reads its entries.
   void Load(const std::string& dir);
-  // Parses a remark file's text, appending to the list.
-  void Parse(const std::string& text);
+  // Parses a remark file's text, appending to the list. Returns how many
+  // lines gave a name and both colours (the others take default colours).
+  int Parse(const std::string& text);
   // One line per entry: name,TTTTTT,BBBBBB (upper-case hex), CR LF.
   std::string Format() const;
   // False when the file cannot be written; the old file stays intact.

@@ -7,6 +7,7 @@
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "tools/Json.h"
+#include "tools/RaceFileArg.h"
 #include "tools/ToolCommand.h"
 
 namespace vorpa::tool {
@@ -117,6 +118,7 @@ int RunExport(ToolContext& ctx, const std::vector<std::string>& args) {
     std::fprintf(stderr, "vorpa-tool export: no data directory (--data-dir or MojiPath)\n");
     return 2;
   }
+  if (!DateHasRaceFiles("export", dataDir, date)) return 1;
   const std::string dateText = DateToIsoText(date);
   RowWriter w(json);
   TRace race;
@@ -141,7 +143,10 @@ VORPA_TOOL_COMMAND(export, "export", "write every odds reading of a date as CSV 
                    "type's page), bet_type (win, place_low, place_high, bracket, quinella,\n"
                    "exacta, wide_low, wide_high), combination (\"3\", \"1_2\", exacta \"1>2\"),\n"
                    "odds. Cells without a reading are left out. CSV (default): UTF-8 with a\n"
-                   "header line, LF line ends. JSON: an array of objects with those keys.\n",
+                   "header line, LF line ends. JSON: an array of objects with those keys.\n"
+                   "A data directory that does not exist, or a date without race files, is an\n"
+                   "error (exit 1); race files without readings give the header (or []) alone\n"
+                   "and exit 0.\n",
                    RunExport);
 
 }  // namespace vorpa::tool

@@ -1,12 +1,12 @@
 // vorpa-tool list: the race list of a meeting date as the main window shows it.
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "core/Cp932.h"
 #include "core/DayCount.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
+#include "tools/RaceFileArg.h"
 #include "tools/ToolCommand.h"
 #include "view/RaceList.h"
 
@@ -35,18 +35,9 @@ int RunList(ToolContext& ctx, const std::vector<std::string>& args) {
     std::fprintf(stderr, "vorpa-tool list: no data directory (--data-dir or MojiPath)\n");
     return 2;
   }
-  std::error_code ec;
-  if (!std::filesystem::is_directory(dataDir, ec)) {
-    std::fprintf(stderr, "vorpa-tool list: the data directory does not exist: %s\n", dataDir.c_str());
-    return 1;
-  }
+  if (!DateHasRaceFiles("list", dataDir, date)) return 1;
   TRace scratch;
   const std::vector<std::string> lines = BuildRaceList(dataDir, date, order, scratch);
-  if (lines.empty()) {
-    std::fprintf(stderr, "vorpa-tool list: no race files of %s in %s\n", DateToIsoText(date).c_str(),
-                 dataDir.c_str());
-    return 1;
-  }
   for (const std::string& line : lines) {
     const TRaceListRow row = RaceListRow(line);
     std::string text = row.Race + " " + row.Post;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/DayCount.h"
+#include "core/FileLock.h"
 #include "core/RaceIO/RaceIO.h"
 
 namespace vorpa::tool {
@@ -46,10 +47,35 @@ double DateOfFolders(const std::string& path) {
   return TryTextToDate(yyyy + "/" + mmdd.substr(0, 2) + "/" + mmdd.substr(2), &date) ? date : 0;
 }
 
+bool DateHasRaceFiles(const char* command, const std::string& dataDir, double date) {
+  std::error_code ec;
+  if (!fs::is_directory(dataDir, ec)) {
+    std::fprintf(stderr, "vorpa-tool %s: the data directory does not exist: %s\n", command,
+                 dataDir.c_str());
+    return false;
+  }
+  if (ListRaceFiles(dataDir, date).empty()) {
+    std::fprintf(stderr, "vorpa-tool %s: no race files of %s in %s\n", command,
+                 DateToIsoText(date).c_str(), dataDir.c_str());
+    return false;
+  }
+  return true;
+}
+
 bool LoadRaceArg(const char* command, const RaceFileArgs& args, TRace& race) {
   std::error_code ec;
   if (!fs::is_regular_file(args.Path, ec)) {
     std::fprintf(stderr, "vorpa-tool %s: cannot read %s\n", command, args.Path.c_str());
+    return false;
+  }
+  std::string bytes;
+  if (!LockedReadFile(args.Path, &bytes)) {
+    std::fprintf(stderr, "vorpa-tool %s: cannot read %s\n", command, args.Path.c_str());
+    return false;
+  }
+  if (!HoldsRaceLine(bytes)) {
+    std::fprintf(stderr, "vorpa-tool %s: %s %s\n", command, args.Path.c_str(),
+                 bytes.empty() ? "is empty" : "holds no race line");
     return false;
   }
   const fs::path p(args.Path);

@@ -23,7 +23,12 @@ bool ParseRaceFileArgs(const char* command, const std::vector<std::string>& args
 // The date of the folders yyyy/mmdd that hold `path`; 0 when they are not one.
 double DateOfFolders(const std::string& path);
 
-// Loads the race file. False (with a message) when it cannot be read.
+// Whether the data directory exists and its folder of `date` holds race
+// files; false with a message on standard error.
+bool DateHasRaceFiles(const char* command, const std::string& dataDir, double date);
+
+// Loads the race file. False (with a message) when it cannot be read, is
+// empty or holds no race line.
 bool LoadRaceArg(const char* command, const RaceFileArgs& args, TRace& race);
 
 }  // namespace vorpa::tool

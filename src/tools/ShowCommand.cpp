@@ -25,7 +25,8 @@ VORPA_TOOL_COMMAND(show, "show", "print a race data file (.MJO) as text or JSON"
                    "Loads the race file (format 2.1, 2.0, 1.01 or 1.00) as the program does:\n"
                    "venue and race number from the file name, the date from the folders\n"
                    "yyyy/mmdd above it (or --date). Prints the record as readable text, or\n"
-                   "with --json as one line of UTF-8 JSON (the README gives its shape).\n",
+                   "with --json as one line of UTF-8 JSON (the README gives its shape).\n"
+                   "A file that is empty or holds no race line is an error (exit 1).\n",
                    RunShow);
 
 }  // namespace vorpa::tool

@@ -37,6 +37,7 @@
 #include "ui/SettingForm.h"
 #include "ui/ToolBarImages.h"
 #include "ui/ViewToQt.h"
+#include "view/StartMessages.h"
 #include "view/SettingEdit.h"
 
 namespace vorpa {
@@ -294,9 +295,8 @@ void TMainForm::CreateToolBar() {
 void TMainForm::FormCreate() {
   LoadWindowInfo();
   ApplyWindowInfo();
-  Setting = LoadSetting(configDir_);
+  LoadSettingFiles();
   AttachPatOut(*IPatControl, Setting);
-  Remarks.Load(configDir_);
   tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle));
   tmIPAT->start();
   FDate = 0;
@@ -344,7 +344,7 @@ void TMainForm::FormDestroy() {
   closing_ = true;
   StopThreads();
   ReadWindowPlacement();
-  SaveWindowInfo();
+  if (settingsWritable_) SaveWindowInfo();
 }
 
 void TMainForm::LoadWindowInfo() {
@@ -465,6 +465,10 @@ void TMainForm::actSettingExecute() {
 }
 
 void TMainForm::FirstStartCheck() {
+  if (!settingsWritable_) {
+    QMessageBox::warning(this, "Vorpa", FromCp932(SettingNotReadableMessage().Log));
+    return;
+  }
   if (!NeedsFirstSettings(Setting)) return;
   AddLog(FirstSettingsRequest());
   actSetting->trigger();

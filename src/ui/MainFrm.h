@@ -59,7 +59,8 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void LoadSelectedRace();
   void ShowRace();
   // At the first start (no INET ID or data directory) asks for them in the
-  // log list and opens the settings dialog.
+  // log list and opens the settings dialog; when Vorpa.Ini cannot be read,
+  // says so in a message box instead.
   void FirstStartCheck();
   // Rebuilds every view from the selected reading.
   void ShowOdds();
@@ -155,6 +156,10 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void FormCreate();
   bool FormCloseQuery();
   void FormDestroy();
+  // Reads the settings and the remark file; one that holds nothing readable
+  // is kept as ".bad", a settings file that cannot be read leaves the
+  // defaults and is not written (MainFrmSettingFiles.cpp).
+  void LoadSettingFiles();
   void LoadWindowInfo();
   void ApplyWindowInfo();
   void ReadWindowPlacement();
@@ -196,6 +201,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void RunOnMainThread(const std::function<void()>& fn);
 
   std::string configDir_;
+  bool settingsWritable_ = true;  // false: Vorpa.Ini is a folder or unreadable
   TLogLines log_;
   bool closing_ = false;
 };

@@ -11,6 +11,7 @@
 #include "ui/MainFrm.h"
 #include "ui/SelDateForm.h"
 #include "view/RaceList.h"
+#include "view/StartMessages.h"
 
 namespace vorpa {
 
@@ -71,6 +72,7 @@ void TMainForm::SetUpRaceList() {
 
 void TMainForm::OpenDate(double date) {
   FDate = date;
+  setWindowTitle(QString::fromStdString(MainCaption(FDate)));
   FRaceLoaded = false;
   FOddsIndex = -1;
   LoadRaceList();

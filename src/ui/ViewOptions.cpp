@@ -4,12 +4,16 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <filesystem>
+#include <system_error>
 
 #include "core/DayCount.h"
+#include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "ui/MainFrm.h"
 #include "ui/ProgramOptions.h"
 #include "ui/SettingForm.h"
+#include "view/StartMessages.h"
 
 namespace vorpa {
 
@@ -51,8 +55,16 @@ bool SelectTab(QTabWidget* tabs, const std::string& tab, std::string* error) {
 
 }  // namespace
 
-bool ApplyViewOptions(TMainForm& form, const TProgramOptions& opts, std::string* error) {
+bool ApplyViewOptions(TMainForm& form, const TProgramOptions& opts, std::string* error,
+                      std::vector<std::string>* notes) {
+  auto note = [&](const TStartMessage& m) {
+    form.AddLog(m.Log);
+    notes->push_back(m.Stderr);
+  };
+  std::error_code ec;
+  const bool missing = !opts.DataDir.empty() && !std::filesystem::is_directory(opts.DataDir, ec);
   if (!opts.DataDir.empty()) Setting.MojiPath = opts.DataDir;
+  if (missing) note(MissingDataDirMessage(opts.DataDir));
   if (!opts.OpenDate.empty()) {
     double date = 0;
     if (!TryTextToDate(opts.OpenDate, &date)) {
@@ -60,6 +72,8 @@ bool ApplyViewOptions(TMainForm& form, const TProgramOptions& opts, std::string*
       return false;
     }
     form.OpenDate(date);
+    if (!missing && ListRaceFiles(Setting.MojiPath, date).empty())
+      note(NoRaceFilesMessage(date, Setting.MojiPath));
   }
   if (!opts.Select.empty() && !SelectRace(form, opts.Select, error)) return false;
   if (opts.Reading != 0 && !SelectReading(form, opts.Reading, error)) return false;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/AppDirs.h"
 #include "core/Clock.h"
@@ -51,10 +53,14 @@ int main(int argc, char** argv) {
   const vorpa::TAppForms forms = vorpa::CreateAppForms(&mainForm);
   forms.SelDate->SetClock(clock.get());
   std::string error;
-  if (!vorpa::ApplyViewOptions(mainForm, opts, &error)) {
+  std::vector<std::string> notes;
+  if (!vorpa::ApplyViewOptions(mainForm, opts, &error, &notes)) {
     std::fprintf(stderr, "vorpa: %s\n", error.c_str());
     return 2;
   }
+  for (const std::string& note : notes) std::fprintf(stderr, "vorpa: %s\n", note.c_str());
+  // A picture of a window with nothing to show is no picture.
+  if (!notes.empty() && !opts.Screenshot.empty()) return 2;
   mainForm.show();
   QWidget* picture = &mainForm;
   if (!opts.SettingsPage.empty()) {

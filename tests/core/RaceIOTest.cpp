@@ -567,6 +567,19 @@ TEST(RaceFileLoader, Version100AndShortOldFiles) {
   EXPECT_TRUE(race.Snapshots.empty());
 }
 
+// What tools refuse as "no race": an empty file, text without a header
+// line, a magic line alone; a header line of any version is a race.
+TEST(RaceFileLoader, HoldsRaceLine) {
+  EXPECT_FALSE(HoldsRaceLine(""));
+  EXPECT_FALSE(HoldsRaceLine("not a race file\r\n"));
+  EXPECT_FALSE(HoldsRaceLine("VORPADAT 2.1\r\nHC07\r\nH02 x\r\n"));
+  EXPECT_FALSE(HoldsRaceLine(" 1.02" + Version1File(false, 0).substr(5)));
+  EXPECT_TRUE(HoldsRaceLine("VORPADAT 2.0\r\nHC07\r\nH01 2026120600000000\r\n"));
+  EXPECT_TRUE(HoldsRaceLine(FormatRace(test::MakeRace({}))));
+  EXPECT_TRUE(HoldsRaceLine(Version1File(false, 0)));
+  EXPECT_TRUE(HoldsRaceLine("0" + Version1File(true, 0).substr(1)));
+}
+
 TEST(RaceFilePaths, NamesDirectoriesAndTheDateListing) {
   const double date = EncodeDate(2003, 10, 12);
   EXPECT_EQ(DateDirPath("/data", date), "/data/2003/1012/");

@@ -72,7 +72,7 @@ TEST_F(RaceCommands, ShowJsonHasTheDocumentedShape) {
 
 TEST_F(RaceCommands, ShowTakesVenueRaceAndDateFromTheFileAndFolders) {
   const std::string junk = dir.File("2025/0301/阪神05.MJO");
-  test::WriteFileBytes(junk, "not a race file\r\n");
+  test::WriteFileBytes(junk, "VORPADAT 2.1\r\nH01 \r\n");
   auto r = RunProgram(VORPA_TOOL_PATH, {"show", junk, "--json"});
   ASSERT_EQ(r.Status, 0) << r.Err;
   EXPECT_EQ(PyJson(r.Out, "d['Header']['VenueName'], d['Header']['RaceNo'], d['Header']['RaceDate'], "
@@ -87,6 +87,25 @@ TEST_F(RaceCommands, ShowTakesVenueRaceAndDateFromTheFileAndFolders) {
   EXPECT_NE(r.Out.find("readings: 3"), std::string::npos);
   EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"show", dir.File("none.MJO")}).Status, 1);
   EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"show"}).Status, 2);
+}
+
+// An empty file, or one without a race line, is no race: an error on
+// stderr, exit 1, nothing on stdout (upgrade likewise).
+TEST_F(RaceCommands, ShowRefusesAnEmptyFileAndOneWithoutARaceLine) {
+  const std::string empty = dir.File("2025/0301/阪神06.MJO");
+  test::WriteFileBytes(empty, "");
+  auto r = RunProgram(VORPA_TOOL_PATH, {"show", empty});
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_TRUE(r.Out.empty());
+  EXPECT_NE(r.Err.find("is empty"), std::string::npos) << r.Err;
+  const std::string junk = dir.File("2025/0301/阪神07.MJO");
+  test::WriteFileBytes(junk, "not a race file\r\n");
+  for (const char* command : {"show", "upgrade"}) {
+    r = RunProgram(VORPA_TOOL_PATH, {command, junk});
+    EXPECT_EQ(r.Status, 1) << command;
+    EXPECT_TRUE(r.Out.empty()) << command;
+    EXPECT_NE(r.Err.find("holds no race line"), std::string::npos) << r.Err;
+  }
 }
 
 TEST_F(RaceCommands, UpgradeReproducesA21FileAndConvertsA20File) {
@@ -136,8 +155,33 @@ TEST_F(RaceCommands, ExportWritesTidyRowsOfEveryReading) {
                 " ['bet_type', 'combination', 'date', 'odds', 'race', 'reading', 'time', 'venue'] 中山 2\n");
 
   EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), "export"}).Status, 2);
-  auto none = RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), "export", "--date", "2020-01-01"});
-  EXPECT_EQ(none.Out, header);
+}
+
+// A date without race files and a data folder that does not exist are
+// errors (exit 1, nothing on stdout); race files without readings are a
+// valid empty export: the header alone (or []), exit 0.
+TEST_F(RaceCommands, ExportAndListOfNothing) {
+  for (const char* command : {"export", "list"}) {
+    auto none = RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), command, "--date", "2020-01-01"});
+    EXPECT_EQ(none.Status, 1) << command;
+    EXPECT_TRUE(none.Out.empty()) << command;
+    EXPECT_NE(none.Err.find("no race files of 2020-01-01"), std::string::npos) << none.Err;
+    auto missing = RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.File("nowhere"), command, "--date",
+                                                "2026-12-06"});
+    EXPECT_EQ(missing.Status, 1) << command;
+    EXPECT_TRUE(missing.Out.empty()) << command;
+    EXPECT_NE(missing.Err.find("does not exist"), std::string::npos) << missing.Err;
+  }
+  test::RaceRecipe bare;
+  bare.Date = EncodeDate(2026, 12, 13);
+  bare.Readings = 0;
+  ASSERT_TRUE(StoreRace(dir.Path(), test::MakeRace(bare)));
+  auto r = RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), "export", "--date", "2026-12-13"});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(r.Out, "date,venue,race,reading,time,bet_type,combination,odds\n");
+  r = RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), "export", "--date", "2026-12-13", "--format", "json"});
+  EXPECT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(PyJson(r.Out, "d"), "[]\n");
 }
 
 }  // namespace

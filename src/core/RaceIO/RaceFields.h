@@ -57,5 +57,7 @@ std::vector<std::string_view> SplitLines(std::string_view text);
 // magic or version line.
 void DecodeVersion2(const std::vector<std::string_view>& lines, bool v21, TRace& race);
 void DecodeVersion1(const std::vector<std::string_view>& lines, TRace& race);
+// Whether a line is a version 1.00 or 1.01 header (by its version text).
+bool IsVersion1Header(std::string_view line);
 
 }  // namespace vorpa::raceio

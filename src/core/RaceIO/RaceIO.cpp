@@ -55,6 +55,14 @@ void DecodeRace(std::string_view bytes, TRace& race) {
   else raceio::DecodeVersion1(lines, race);
 }
 
+bool HoldsRaceLine(std::string_view bytes) {
+  const std::vector<std::string_view> lines = raceio::SplitLines(bytes);
+  if (lines.empty()) return false;
+  if (lines[0] != "VORPADAT 2.0" && lines[0] != "VORPADAT 2.1") return raceio::IsVersion1Header(lines[0]);
+  return std::any_of(lines.begin(), lines.end(),
+                     [](std::string_view l) { return l.substr(0, 4) == "H01 "; });
+}
+
 bool StoreRace(std::string_view dataDir, const TRace& race) {
   if (dataDir.empty()) return true;
   const TRaceHeader& h = race.Header;

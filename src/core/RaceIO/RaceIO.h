@@ -25,6 +25,9 @@ std::string FormatRace(const TRace& race);
 // Decodes file bytes into a record already cleared (ClearRace) with no
 // snapshots; keeps what was decoded before the first bad line.
 void DecodeRace(std::string_view bytes, TRace& race);
+// Whether file bytes hold a race: the header line "H01" of a version 2
+// file, or the header of a version 1 file.
+bool HoldsRaceLine(std::string_view bytes);
 
 // Writes the record to its file (creating directories) as one whole file.
 // Nothing when dataDir is empty. False when the file could not be written.

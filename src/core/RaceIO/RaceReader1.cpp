@@ -101,12 +101,25 @@ void Block(const std::vector<std::string_view>& lines, size_t at, OddsSnapshot& 
 
 }  // namespace
 
-void DecodeVersion1(const std::vector<std::string_view>& lines, TRace& race) {
-  if (lines.empty()) return;
-  std::string version(Columns(lines[0], 1, 5));
+namespace {
+
+// The version text of columns 1-5 (a "0" in column 1 read as a blank).
+std::string VersionText(std::string_view line) {
+  std::string version(Columns(line, 1, 5));
   if (!version.empty() && version[0] == '0') version[0] = ' ';
-  const bool v101 = version == " 1.01";
-  if ((!v101 && version != " 1.00") || lines.size() <= kRunnerLines) return;
+  return version;
+}
+
+}  // namespace
+
+bool IsVersion1Header(std::string_view line) {
+  const std::string version = VersionText(line);
+  return version == " 1.00" || version == " 1.01";
+}
+
+void DecodeVersion1(const std::vector<std::string_view>& lines, TRace& race) {
+  if (lines.empty() || !IsVersion1Header(lines[0]) || lines.size() <= kRunnerLines) return;
+  const bool v101 = VersionText(lines[0]) == " 1.01";
   Header(lines[0], race.Header);
   for (size_t h = 1; h <= kRunnerLines; ++h) Runner(lines[h], v101, race.Runner(static_cast<int>(h)));
   if (lines.size() > kPayoutLine) Payouts(lines[kPayoutLine], race.Result);
