@@ -89,11 +89,12 @@ class TConsoleSink : public TIPatSink {
   TIPatControl* control = nullptr;
 
  private:
+  // The status window's labels on one line.
   static std::string StatusLine(const TIPat& s) {
-    return "[" + Cp932ToUtf8(IPatStateLabel(s.IPatState)) + "] " + Cp932ToUtf8(IPatVenueLabel(s)) +
-           " " + Cp932ToUtf8(IPatRaceLabel(s)) + " action " + std::to_string(s.ActionCount) +
-           " access " + std::to_string(s.AccessCount) + " retry " +
-           std::to_string(s.ErrRetryCount) + " wait " + std::to_string(s.ErrWaitCount);
+    const TIPatStatusTexts t = IPatStatusTexts(s);
+    return "[" + Cp932ToUtf8(t.State) + "] " + Cp932ToUtf8(t.Venue) + " " + Cp932ToUtf8(t.Race) +
+           " action " + t.ActionCount + " access " + t.AccessCount + " retry " + t.ErrRetryCount +
+           " wait " + t.ErrWaitCount;
   }
   void Print(const std::string& utf8) {
     std::lock_guard<std::mutex> lock(mutex_);
