@@ -25,13 +25,14 @@ TEST(ConfigDir, ABuiltProgramKeepsItsSettingsBesideItAnInstalledOneInXdgConfigHo
   test::TempDir prefix, home;
   const std::string bin = prefix.File("bin/");
   std::filesystem::create_directories(bin);
+  const std::string own = std::getenv("XDG_CONFIG_HOME");
   setenv("XDG_CONFIG_HOME", home.File("cfg").c_str(), 1);
   EXPECT_EQ(ConfigDir("", bin), bin);
   EXPECT_EQ(ConfigDir("/x/y", bin), "/x/y/");
   std::filesystem::create_directories(prefix.File("share/vorpa"));
   EXPECT_EQ(ConfigDir("", bin), home.File("cfg/vorpa/"));
   EXPECT_TRUE(std::filesystem::is_directory(home.File("cfg/vorpa")));
-  unsetenv("XDG_CONFIG_HOME");
+  setenv("XDG_CONFIG_HOME", own.c_str(), 1);
 }
 
 }  // namespace

@@ -7,6 +7,10 @@ build=$(cd "$1" && pwd)
 version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# A home of its own: nothing here reads or writes the user's files.
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
+       XDG_STATE_HOME=$work/home/.local/state XDG_RUNTIME_DIR=$work/home/run
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 prefix=$work/prefix
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }

@@ -7,6 +7,12 @@ set -euo pipefail
 build=$1
 man=$2/data/man
 missing=0
+# A home of its own: nothing here reads or writes the user's files.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+       XDG_STATE_HOME=$home/.local/state XDG_RUNTIME_DIR=$home/run
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_STATE_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # The page's text with roff's escaped hyphens as plain ones.
 page_text() { sed 's/\\-/-/g' "$man/$1.1"; }

@@ -1,11 +1,14 @@
-// Entry of the GUI tests: one QApplication (offscreen unless a platform is
-// chosen), then every test.
+// Entry of the GUI tests: a home of their own, one QApplication (offscreen
+// unless a platform is chosen), then every test.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdlib>
 
+#include "support/OwnHome.h"
+
 int main(int argc, char** argv) {
+  vorpa::test::UseOwnHome();
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
