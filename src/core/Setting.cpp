@@ -81,7 +81,31 @@ std::vector<std::pair<std::string, std::string>> Entries(const TSetting& s) {
       e.emplace_back(RaceKey("IPatGetTime", r, k), TimeToText(s.IPatGetTime[r - 1][k - 1]));
   e.emplace_back("IPatPriority", std::to_string(s.IPatPriority));
   e.emplace_back("IPatHost", s.IPatHost);
+  e.emplace_back("AlertMarks", Bool(s.AlertMarks));
+  e.emplace_back("AlertPopularity", Bool(s.AlertPopularity));
+  e.emplace_back("AlertDropPercent", std::to_string(s.AlertDropPercent));
+  e.emplace_back("AlertDropOddsLimit", std::to_string(s.AlertDropOddsLimit));
+  e.emplace_back("AlertSharePoints", std::to_string(s.AlertSharePoints));
+  e.emplace_back("AlertInflowYen", std::to_string(s.AlertInflowYen));
+  e.emplace_back("AlertNotify", Bool(s.AlertNotify));
+  e.emplace_back("AlertNotifyWithin", std::to_string(s.AlertNotifyWithin));
   return e;
+}
+
+// The alert keys; a threshold outside its range keeps its default.
+void ReadAlertSetting(const TIniFile& ini, TSetting* s) {
+  auto bounded = [&](const char* key, int lo, int hi, int* v) {
+    const int n = ini.GetInt(kSection, key, *v);
+    if (n >= lo && n <= hi) *v = n;
+  };
+  ReadBool(ini, "AlertMarks", &s->AlertMarks);
+  ReadBool(ini, "AlertPopularity", &s->AlertPopularity);
+  bounded("AlertDropPercent", 1, 99, &s->AlertDropPercent);
+  bounded("AlertDropOddsLimit", 1, 99999, &s->AlertDropOddsLimit);
+  bounded("AlertSharePoints", 1, 100, &s->AlertSharePoints);
+  bounded("AlertInflowYen", 1, 2000000000, &s->AlertInflowYen);
+  ReadBool(ini, "AlertNotify", &s->AlertNotify);
+  bounded("AlertNotifyWithin", 0, 999, &s->AlertNotifyWithin);
 }
 
 TSetting FromIni(const TIniFile& ini) {
@@ -116,6 +140,7 @@ TSetting FromIni(const TIniFile& ini) {
   s.IPatPriority = static_cast<uint8_t>(priority);
   ReadText(ini, "IPatHost", &s.IPatHost);
   if (s.IPatHost.empty()) s.IPatHost = kDefaultIPatHost;
+  ReadAlertSetting(ini, &s);
   if (s.IPatChkCycle < 1) s.IPatChkCycle = 3;
   if (s.OddsOutLastTime > 59) s.OddsOutLastTime = 59;
   if (s.OddsOutLastTime < 0) s.OddsOutLastTime = 0;

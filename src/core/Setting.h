@@ -34,6 +34,16 @@ struct TSetting {
   uint8_t IPatPriority = 3;
   // "host" or "host:port" of the IPAT information server (port 80 when none).
   std::string IPatHost;
+  // Odds movement: change marks in the card and the matrices, the
+  // popularity column, the alert thresholds and their notifications.
+  bool AlertMarks = true;
+  bool AlertPopularity = true;
+  int AlertDropPercent = 30;
+  int AlertDropOddsLimit = 100;
+  int AlertSharePoints = 5;
+  int AlertInflowYen = 10000000;
+  bool AlertNotify = true;
+  int AlertNotifyWithin = 0;  // minutes before post; 0 = every race
 
   TSetting();  // the defaults
 };

@@ -78,6 +78,9 @@ class TIPat {
   // writers sit above this library): writes the files of the request for
   // the race; true when files were written. Unset: nothing is written.
   std::function<bool(const TPatOutInfo&, const TRace&)> PatOutput;
+  // Told of each race record just written to its file, on the acquisition
+  // thread. Unset: nobody is told.
+  std::function<void(const TRace&)> RaceStored;
 
   void Init();
   bool CheckSchedule();

@@ -168,6 +168,7 @@ void TIPatThread::StoreStep() {
     return;
   }
   Log(prefix + Utf8ToCp932("取得"));
+  if (s.RaceStored) s.RaceStored(s.Race);
   if (s.OutputRace()) Log(prefix + Utf8ToCp932("PAT出力"));
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "server/SimPlanted.h"
 #include "server/SimRandom.h"
 #include "server/SimResult.h"
 
@@ -106,10 +107,13 @@ TMarket MarketAt(const TSimDay& day, const TSimMeeting& meeting, const TSimRace&
   const double sigma = 0.35 * (1.0 - progress) + 0.08;
 
   m.Shares.assign(size_t(n), 0.0);
+  const TPlantedMove planted = PlantedMoveOf(day, meeting, race);
+  const bool plantedIn = planted.Horse > 0 && minute >= planted.Minute;
   double total = 0;
   for (const TSimRunner& r : race.Runners) {
     if (r.Scratched) continue;
-    const double s = r.Strength * std::exp(sigma * Drift(key, r.HorseNo, minute));
+    double s = r.Strength * std::exp(sigma * Drift(key, r.HorseNo, minute));
+    if (plantedIn && r.HorseNo == planted.Horse) s *= planted.Factor;
     m.Shares[size_t(r.HorseNo - 1)] = s;
     total += s;
   }

@@ -5,6 +5,7 @@
 #include "core/DayCount.h"
 #include "server/Pages.h"
 #include "server/SimMarket.h"
+#include "server/SimPlanted.h"
 #include "server/SimResult.h"
 
 namespace vorpa::sim {
@@ -132,6 +133,27 @@ std::string Meeting(const TSimDay& day, const TSimMeeting& m, double now) {
                  {"races", Array(races)}});
 }
 
+// The planted late bets of the day: where, which horse, from what time,
+// and the horse's win odds the minute before and the minute the bet is in.
+std::string PlantedMoves(const TSimDay& day) {
+  std::vector<std::string> moves;
+  for (const TSimMeeting& m : day.Meetings)
+    for (const TSimRace& r : m.Races) {
+      const TPlantedMove p = PlantedMoveOf(day, m, r);
+      if (p.Horse == 0) continue;
+      const double at = day.Date + DaySaleOpen() + p.Minute / 1440.0;
+      const TMarket before = MarketAt(day, m, r, at - 1 / 1440.0), after = MarketAt(day, m, r, at);
+      moves.push_back(Object({{"code", Str(m.Code)},
+                              {"venue", Str(VenueText(m))},
+                              {"race", std::to_string(r.No)},
+                              {"horse", std::to_string(p.Horse)},
+                              {"time", Str(TimeToText(at))},
+                              {"odds_before", Str(before.Win[size_t(p.Horse - 1)])},
+                              {"odds_after", Str(after.Win[size_t(p.Horse - 1)])}}));
+    }
+  return Array(moves);
+}
+
 }  // namespace
 
 std::string RaceTruth(const TSimDay& day, const TSimMeeting& m, const TSimRace& race, double now) {
@@ -165,7 +187,8 @@ std::string DayTruth(const TSimDay& day, double now) {
   return Object({{"now", Str(DateTimeToIsoText(now))},
                  {"date", Str(DateToIsoText(day.Date))},
                  {"seed", std::to_string(day.Seed)},
-                 {"meetings", Array(meetings)}}) + "\n";
+                 {"meetings", Array(meetings)},
+                 {"planted_moves", PlantedMoves(day)}}) + "\n";
 }
 
 }  // namespace vorpa::sim

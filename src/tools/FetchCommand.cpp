@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/OddsAlerts.h"
 #include "core/Cp932.h"
 #include "core/DayCount.h"
 #include "core/MeetingClock.h"
@@ -19,7 +20,9 @@
 #include "ipat/IPatControl.h"
 #include "ipat/IPatLog.h"
 #include "patout/PatOut.h"
+#include "tools/AlertText.h"
 #include "tools/ToolCommand.h"
+#include "tools/WinPools.h"
 
 namespace vorpa::tool {
 namespace {
@@ -58,6 +61,19 @@ class TConsoleSink : public TIPatSink {
     for (const std::string& l : IPatLogBlock(session)) Print(Cp932ToUtf8(l));
   }
   void HandOverDate(double) override {}
+  // The alerts of a stored race's newest reading not printed before.
+  void RaceStored(const TRace& race) {
+    std::vector<TAlert> fresh;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      fresh = newAlerts_.Take(race, thresholds_, pools_ ? pools_(race) : TWinPools{});
+    }
+    for (const TAlert& a : fresh) Print("ALERT " + AlertLine(a));
+  }
+  void WatchAlerts(const TAlertThresholds& t, TWinPoolSource pools) {
+    thresholds_ = t;
+    pools_ = std::move(pools);
+  }
   void ThreadEnd(std::thread::id id) override {
     std::lock_guard<std::mutex> lock(mutex_);
     ended_.push_back(id);
@@ -110,6 +126,9 @@ class TConsoleSink : public TIPatSink {
   std::condition_variable changed_;
   std::deque<std::thread::id> ended_;
   std::string lastStatus_;
+  TAlertThresholds thresholds_;
+  TWinPoolSource pools_;
+  TNewAlerts newAlerts_;
 };
 
 struct TFetchArgs {
@@ -266,6 +285,9 @@ int Fetch(ToolContext& ctx, const std::vector<std::string>& args) {
   TIPatControl control(setting, *ctx.Clock, sink);
   AttachPatOut(control, setting);
   sink.control = &control;
+  sink.WatchAlerts(AlertThresholdsOf(setting), WinPoolsOf(setting.MojiPath));
+  for (TIPat* session : {&control.FIPat, &control.FIPatDirect})
+    session->RaceStored = [&sink](const TRace& race) { sink.RaceStored(race); };
   if (a.RetryWait >= 0) control.Retry = TIPatRetry::WithWait(a.RetryWait);
   gStop = false;
   std::signal(SIGINT, OnSignal);
@@ -292,6 +314,8 @@ const char kUsage[] =
     "  --status        also print the status line and the log blocks of each page\n"
     "With AutoPat set, the PAT-style files are written as the program writes them\n"
     "(each stored race, the outline at the end of a run; see vorpa-tool pat).\n"
+    "Each stored race whose newest reading raises odds alerts (see vorpa-tool alerts)\n"
+    "prints one line per new alert: \"ALERT \" and the alert's line.\n"
     "Missing INetID or data directory, or bad arguments: exit 2.\n";
 
 VORPA_TOOL_COMMAND(fetch, "fetch", "fetch race data from the IPAT server (one run, schedule, direct)",

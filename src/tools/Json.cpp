@@ -96,6 +96,12 @@ JsonOut& JsonOut::Number(double v) {
   return *this;
 }
 
+JsonOut& JsonOut::Null() {
+  Separate();
+  out_ += "null";
+  return *this;
+}
+
 JsonOut& JsonOut::Bool(bool v) {
   Separate();
   out_ += v ? "true" : "false";

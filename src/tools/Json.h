@@ -22,6 +22,7 @@ class JsonOut {
   JsonOut& Int(int64_t v);
   JsonOut& Number(double v);  // shortest round-trip form; non-finite as null
   JsonOut& Bool(bool v);
+  JsonOut& Null();
 
   const std::string& Text() const { return out_; }
 

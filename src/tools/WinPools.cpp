@@ -1,0 +1,7 @@
+#include "tools/WinPools.h"
+
+namespace vorpa::tool {
+
+TWinPoolSource WinPoolsOf(const std::string&) { return {}; }
+
+}  // namespace vorpa::tool
