@@ -1,5 +1,7 @@
 #include "core/Clock.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <ctime>
 
 #include "core/DayCount.h"
@@ -17,18 +19,31 @@ double TSystemClock::Now() const {
          EncodeTime(local.tm_hour, local.tm_min, local.tm_sec, ms);
 }
 
-TPinnedClock::TPinnedClock(double at, bool running)
-    : at_(at), running_(running), started_(std::chrono::steady_clock::now()) {}
+TPinnedClock::TPinnedClock(double at, bool running, double rate)
+    : at_(at), running_(running), rate_(rate), started_(std::chrono::steady_clock::now()) {}
 
 double TPinnedClock::Now() const {
   if (!running_) return at_;
   auto elapsed = std::chrono::steady_clock::now() - started_;
-  return at_ + std::chrono::duration<double>(elapsed).count() / 86400.0;
+  return at_ + std::chrono::duration<double>(elapsed).count() * rate_ / 86400.0;
 }
 
 void TPinnedClock::Set(double at) {
   at_ = at;
   started_ = std::chrono::steady_clock::now();
+}
+
+std::chrono::microseconds RealSpan(const TClock& clock, double seconds) {
+  const double rate = clock.Rate() > 0 ? clock.Rate() : 1.0;
+  return std::chrono::microseconds(std::llround(seconds / rate * 1e6));
+}
+
+bool ParseClockRate(const std::string& text, double* rate) {
+  char* end = nullptr;
+  const double v = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !std::isfinite(v) || v <= 0 || v > 100000) return false;
+  *rate = v;
+  return true;
 }
 
 }  // namespace vorpa

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "core/DayCount.h"
 
@@ -27,10 +28,10 @@ double CurrentMeetingDate(double now) {
   return Msec(TimeOf(now)) <= Msec(DaySwitchTime()) ? today : today + 1;
 }
 
-int TimerInterval(int minutes) {
+int TimerInterval(int minutes, double rate) {
   // A hand-edited cycle beyond the int range of milliseconds saturates.
-  const long long ms = minutes * 60000LL;
-  return static_cast<int>(std::clamp<long long>(ms, INT_MIN, INT_MAX));
+  const double ms = minutes * 60000.0 / (rate > 0 ? rate : 1.0);
+  return static_cast<int>(std::clamp<double>(std::round(ms), 1, INT_MAX));
 }
 
 }  // namespace vorpa

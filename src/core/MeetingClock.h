@@ -10,8 +10,9 @@ double DaySwitchTime();
 bool AcquisitionAllowed(double now);
 // Today (date part) until 19:20:00 inclusive, tomorrow after it.
 double CurrentMeetingDate(double now);
-// Timer interval in milliseconds of a setting in minutes (saturating at
-// the int range).
-int TimerInterval(int minutes);
+// Timer interval in real milliseconds of a setting in minutes of a clock
+// running `rate` times as fast as real time (saturating at the int range,
+// at least 1).
+int TimerInterval(int minutes, double rate = 1.0);
 
 }  // namespace vorpa

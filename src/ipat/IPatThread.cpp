@@ -212,7 +212,8 @@ bool TIPatThread::ErrorWait(int attempts, int waitSeconds) {
   while (s.ErrWaitCount < waitSeconds) {
     {
       std::unique_lock<std::mutex> lock(mutex_);
-      if (changed_.wait_for(lock, std::chrono::seconds(1), [this] { return terminated_; })) break;
+      // One second of the session's clock, which may run faster than real time.
+      if (changed_.wait_for(lock, RealSpan(s.Clock(), 1), [this] { return terminated_; })) break;
     }
     ++s.ErrWaitCount;
     sink_.StatusUpdate(s);

@@ -48,13 +48,18 @@ void ResetConnection(const httplib::Request& q) {
   }
 }
 
-// The server's clock: the real one, one started at a given moment that runs
-// on from there, or pinned where a test put it.
+// The server's clock: the real one, one started at a given moment (or now)
+// that runs on from there at its rate, or pinned where a test put it.
+std::unique_ptr<TClock> BaseClock(const TFrontOptions& o) {
+  if (!o.ClockRuns && o.ClockRate == 1) return std::make_unique<TSystemClock>();
+  return std::make_unique<TPinnedClock>(o.ClockRuns ? o.PinnedAt : TSystemClock().Now(), true,
+                                        o.ClockRate);
+}
+
 class TServerClock {
  public:
   TServerClock(const TFrontOptions& o)
-      : base_(o.ClockRuns ? std::unique_ptr<TClock>(new TPinnedClock(o.PinnedAt, true))
-                          : std::unique_ptr<TClock>(new TSystemClock)),
+      : base_(BaseClock(o)),
         pinned_(o.Pinned && !o.ClockRuns),
         at_(o.PinnedAt) {}
   double Now() {

@@ -24,6 +24,7 @@ struct TFrontOptions {
   bool Pinned = false;  // clock pinned at PinnedAt instead of the real one
   bool ClockRuns = false;  // with Pinned: the clock starts at PinnedAt and runs on
   double PinnedAt = 0;
+  double ClockRate = 1;  // the running clock's seconds per real second
 };
 
 // Serves until the process ends; prints "vorpa-ipatd listening on

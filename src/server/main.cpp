@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "VorpaVersion.h"
+#include "core/Clock.h"
 #include "core/DayCount.h"
 #include "server/HttpFront.h"
 #include "server/SimService.h"
@@ -20,6 +21,8 @@ const char kUsage[] =
     "  --seed N             the simulated days (default 1)\n"
     "  --now TIME           pin the clock at \"YYYY-MM-DD HH:MM:SS\" (default: real clock)\n"
     "  --clock-start TIME   start the clock at TIME; it runs on in real time\n"
+    "  --clock-rate R       the clock runs R times as fast (from --clock-start, or\n"
+    "                       from now): sale, post and result times follow it\n"
     "  --inet-id ID         accept only this INET ID (repeatable; default: any)\n"
     "  --fail-rate P        answer 503 to this share of page requests\n"
     "  --truncate-rate P    cut this share of pages off half-way\n"
@@ -71,6 +74,8 @@ int main(int argc, char** argv) {
       ok = vorpa::TryTextToDateTime(v, &o.PinnedAt);
       o.Pinned = true;
       o.ClockRuns = a == "--clock-start";
+    } else if (a == "--clock-rate") {
+      ok = vorpa::ParseClockRate(v, &o.ClockRate);
     } else if (a == "--inet-id") {
       ids.push_back(v);
     } else if (a == "--fail-rate") {

@@ -85,8 +85,9 @@ class TConsoleSink : public TIPatSink {
   std::thread::id WaitEnd(int ms) {
     std::unique_lock<std::mutex> lock(mutex_);
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    // A signal cannot notify: it is looked for every 100 ms.
     while (ended_.empty() && !gStop && std::chrono::steady_clock::now() < until)
-      changed_.wait_for(lock, std::chrono::milliseconds(100));
+      changed_.wait_until(lock, std::min(until, std::chrono::steady_clock::now() + std::chrono::milliseconds(100)));
     if (ended_.empty()) return {};
     std::thread::id id = ended_.front();
     ended_.pop_front();
@@ -255,19 +256,21 @@ int RunDirect(TIPatControl& control, TConsoleSink& sink, const TFetchArgs& a) {
 }
 
 // The schedule: the start routine, then a tick every IPatChkCycle minutes
-// until a signal.
-int RunLoop(TIPatControl& control, TConsoleSink& sink, const TSetting& setting) {
+// of the clock until a signal.
+int RunLoop(TIPatControl& control, TConsoleSink& sink, const TSetting& setting, const TClock& clock) {
   const TStartResult r = control.StartRoutine(true);
   if (r != TStartResult::Started && r != TStartResult::Paused) return StartFailure(r);
-  const auto cycle = std::chrono::milliseconds(TimerInterval(setting.IPatChkCycle));
+  const auto cycle = std::chrono::milliseconds(TimerInterval(setting.IPatChkCycle, clock.Rate()));
   auto next = std::chrono::steady_clock::now() + cycle;
   while (!gStop) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         next - std::chrono::steady_clock::now());
     ThreadEnded(control, sink, sink.WaitEnd(static_cast<int>(std::max<long long>(left.count(), 0))));
-    if (std::chrono::steady_clock::now() >= next) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= next) {
       control.TimerTick(true);
-      next += cycle;
+      // Like the window's timer: ticks missed meanwhile are not made up.
+      while (next <= now) next += cycle;
     }
   }
   // A running page finishes; nothing is torn.
@@ -293,7 +296,7 @@ int Fetch(ToolContext& ctx, const std::vector<std::string>& args) {
   std::signal(SIGINT, OnSignal);
   std::signal(SIGTERM, OnSignal);
   if (!a.Direct.empty()) return RunDirect(control, sink, a);
-  if (!a.Once) return RunLoop(control, sink, setting);
+  if (!a.Once) return RunLoop(control, sink, setting, *ctx.Clock);
   const TStartResult r = control.StartRoutine(true);
   if (r != TStartResult::Started) return StartFailure(r);
   AwaitSlot(control, sink, control.FIPatThread);

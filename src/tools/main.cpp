@@ -39,13 +39,15 @@ namespace {
 void PrintHelp() {
   std::printf(
       "usage: vorpa-tool [--config-dir DIR] [--data-dir DIR] [--now \"YYYY-MM-DD HH:MM:SS\"]\n"
-      "                  [--clock-start \"YYYY-MM-DD HH:MM:SS\"]\n"
+      "                  [--clock-start \"YYYY-MM-DD HH:MM:SS\"] [--clock-rate R]\n"
       "                  COMMAND [ARGS...]\n\n"
       "Global options (before or after the command):\n"
       "  --config-dir DIR  directory of Vorpa.Ini and VorpaRemark.txt\n"
       "  --data-dir DIR    data directory (instead of the MojiPath setting)\n"
       "  --now TIME        pin the clock to this local date and time\n"
       "  --clock-start TIME  start the clock here; it runs on in real time\n"
+      "  --clock-rate R    the clock runs R times as fast (from --clock-start, or\n"
+      "                    from now); timers and error waits follow it\n"
       "  --version         print the version\n\n"
       "Commands:\n");
   for (const CommandInfo& c : Commands()) std::printf("  %-10s %s\n", c.Name, c.Summary);
@@ -54,7 +56,7 @@ void PrintHelp() {
 
 int Run(int argc, char** argv) {
   std::vector<std::string> rest;
-  std::string configDir, dataDir, now, clockStart;
+  std::string configDir, dataDir, now, clockStart, clockRate;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&](std::string* out) {
@@ -73,6 +75,8 @@ int Run(int argc, char** argv) {
       if (!value(&now)) return 2;
     } else if (a == "--clock-start") {
       if (!value(&clockStart)) return 2;
+    } else if (a == "--clock-rate") {
+      if (!value(&clockRate)) return 2;
     } else {
       rest.push_back(a);
     }
@@ -88,21 +92,27 @@ int Run(int argc, char** argv) {
   ToolContext ctx;
   ctx.ConfigDir = ConfigDir(configDir);
   ctx.DataDir = dataDir;
-  if (!now.empty() && !clockStart.empty()) {
-    std::fprintf(stderr, "vorpa-tool: --now and --clock-start exclude each other\n");
+  if (!now.empty() && (!clockStart.empty() || !clockRate.empty())) {
+    std::fprintf(stderr, "vorpa-tool: --now excludes --clock-start and --clock-rate\n");
     return 2;
   }
-  if (now.empty() && clockStart.empty()) {
+  double rate = 1;
+  if (!clockRate.empty() && !ParseClockRate(clockRate, &rate)) {
+    std::fprintf(stderr, "vorpa-tool: --clock-rate: not a positive number up to 100000: %s\n",
+                 clockRate.c_str());
+    return 2;
+  }
+  if (now.empty() && clockStart.empty() && clockRate.empty()) {
     ctx.Clock = std::make_unique<TSystemClock>();
   } else {
     const std::string& text = now.empty() ? clockStart : now;
-    double at = 0;
-    if (!TryTextToDateTime(text, &at)) {
+    double at = TSystemClock().Now();
+    if (!text.empty() && !TryTextToDateTime(text, &at)) {
       std::fprintf(stderr, "vorpa-tool: %s: not a date and time: %s\n",
                    now.empty() ? "--clock-start" : "--now", text.c_str());
       return 2;
     }
-    ctx.Clock = std::make_unique<TPinnedClock>(at, now.empty());
+    ctx.Clock = std::make_unique<TPinnedClock>(at, now.empty(), rate);
   }
   for (const CommandInfo& c : Commands()) {
     if (rest[0] != c.Name) continue;

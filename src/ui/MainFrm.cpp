@@ -297,7 +297,7 @@ void TMainForm::FormCreate() {
   ApplyWindowInfo();
   LoadSettingFiles();
   AttachPatOut(*IPatControl, Setting);
-  tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle));
+  tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle, Clock.Rate()));
   tmIPAT->start();
   FDate = 0;
   FRaceLoaded = false;
@@ -457,7 +457,7 @@ void TMainForm::actShowAboutExecute() {
 
 void TMainForm::actSettingExecute() {
   if (!Forms.Setting || Forms.Setting->exec() != QDialog::Accepted) return;
-  tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle));
+  tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle, Clock.Rate()));
   CalcTab->SetBuyTotal(Setting.BuyTotal);
   // Changed colour settings show at once.
   sgSyutuba->viewport()->update();

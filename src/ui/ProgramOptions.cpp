@@ -39,6 +39,8 @@ const TOption kOptions[] = {
      [](TProgramOptions* o, const char* v) { o->Screenshot = v; }},
     {"--clock-start", "TIME", "start the clock at \"YYYY-MM-DD HH:MM:SS\"; it runs on in real time",
      [](TProgramOptions* o, const char* v) { o->ClockStart = v; }},
+    {"--clock-rate", "R", "the clock runs R times as fast (from --clock-start, or from now)",
+     [](TProgramOptions* o, const char* v) { o->ClockRate = v; }},
     {"--acquire", nullptr, "switch acquisition on once the window shows",
      [](TProgramOptions* o, const char*) { o->Acquire = true; }},
     {"--help", nullptr, "print this help and exit",

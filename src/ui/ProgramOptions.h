@@ -18,6 +18,7 @@ struct TProgramOptions {
   std::string SettingsPage;  // --settings-page: the settings dialog at this page
   std::string Screenshot;  // --screenshot FILE.png: render the window and exit
   std::string ClockStart;  // --clock-start: the clock starts here and runs on
+  std::string ClockRate;   // --clock-rate: the clock runs this many times as fast
   bool Acquire = false;    // --acquire: switch acquisition on once the window shows
   bool Help = false;
   bool HelpPage = false;   // --help-page: print the help page's path and exit

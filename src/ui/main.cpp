@@ -32,13 +32,18 @@ int main(int argc, char** argv) {
     return std::filesystem::exists(page) ? 0 : 1;
   }
   std::unique_ptr<vorpa::TClock> clock = std::make_unique<vorpa::TSystemClock>();
-  if (!opts.ClockStart.empty()) {
-    double at = 0;
-    if (!vorpa::TryTextToDateTime(opts.ClockStart, &at)) {
+  if (!opts.ClockStart.empty() || !opts.ClockRate.empty()) {
+    double at = clock->Now(), rate = 1;
+    if (!opts.ClockStart.empty() && !vorpa::TryTextToDateTime(opts.ClockStart, &at)) {
       std::fprintf(stderr, "vorpa: --clock-start: not a date and time: %s\n", opts.ClockStart.c_str());
       return 2;
     }
-    clock = std::make_unique<vorpa::TPinnedClock>(at, true);
+    if (!opts.ClockRate.empty() && !vorpa::ParseClockRate(opts.ClockRate, &rate)) {
+      std::fprintf(stderr, "vorpa: --clock-rate: not a positive number up to 100000: %s\n",
+                   opts.ClockRate.c_str());
+      return 2;
+    }
+    clock = std::make_unique<vorpa::TPinnedClock>(at, true, rate);
   }
   int qtArgc = static_cast<int>(opts.QtArgs.size());
   opts.QtArgs.push_back(nullptr);

@@ -3,6 +3,10 @@
 
 #include "core/Clock.h"
 #include "core/DayCount.h"
+#include "core/MeetingClock.h"
+
+#include <chrono>
+#include <thread>
 
 namespace vorpa {
 namespace {
@@ -68,6 +72,31 @@ TEST(Clock, PinnedClockStandsStillOrRuns) {
   EXPECT_LT(running.Now(), 100.01);
   TSystemClock system;
   EXPECT_GT(system.Now(), EncodeDate(2020, 1, 1));
+}
+
+TEST(Clock, AFastClockRunsItsRateTimesAsFastAndWaitsShrinkWithIt) {
+  using namespace std::chrono;
+  const auto before = steady_clock::now();
+  TPinnedClock fast(100.0, true, 3600);
+  std::this_thread::sleep_for(milliseconds(30));
+  const double seconds = (fast.Now() - 100.0) * 86400;
+  const double real = duration<double>(steady_clock::now() - before).count();
+  EXPECT_GE(seconds, 0.030 * 3600);
+  EXPECT_LE(seconds, real * 3600);
+  EXPECT_EQ(fast.Rate(), 3600);
+  EXPECT_EQ(RealSpan(TPinnedClock(0, true, 300), 60), microseconds(200000));
+  EXPECT_EQ(RealSpan(TSystemClock(), 2), microseconds(2000000));
+  // The acquisition timer: 3 minutes of a clock 300 times as fast.
+  EXPECT_EQ(TimerInterval(3, 300), 600);
+  EXPECT_EQ(TimerInterval(3, 1e5), 2);
+  EXPECT_EQ(TimerInterval(0), 1);  // never a timer that fires without pause
+  double rate = 0;
+  EXPECT_TRUE(ParseClockRate("300", &rate));
+  EXPECT_EQ(rate, 300);
+  EXPECT_TRUE(ParseClockRate("0.5", &rate));
+  EXPECT_EQ(rate, 0.5);
+  for (const char* bad : {"", "0", "-2", "x", "3x", "inf", "nan", "100001", "1e400"})
+    EXPECT_FALSE(ParseClockRate(bad, &rate)) << bad;
 }
 
 }  // namespace

@@ -91,6 +91,14 @@ TEST_F(Fetch, ExitStatusesOfRefusalsAndBadArguments) {
   EXPECT_EQ(Tool({"fetch", "--retry-wait", "x"}).Status, 2);
   EXPECT_EQ(Tool({"fetch", "--direct", "東京"}).Status, 2);
   EXPECT_EQ(Tool({"fetch", "--once", "--direct", "東京11"}).Status, 2);
+  // A clock rate is a positive number, and a pinned clock has none.
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--clock-rate", "0"}, {"--clock-rate", "fast"}, {"--clock-rate", "300", "--now", kNow}})
+    EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, [&] {
+                auto v = bad;
+                v.insert(v.end(), {"--config-dir", config.Path(), "fetch", "--once"});
+                return v;
+              }()).Status, 2);
   // 19:30 lies in the pause window.
   r = RunProgram(VORPA_TOOL_PATH, {"--config-dir", config.Path(), "--now", "2026-12-06 19:30:00", "fetch", "--once"});
   EXPECT_EQ(r.Status, 1);
