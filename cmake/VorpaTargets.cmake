@@ -28,7 +28,8 @@ endfunction()
 vorpa_library(vorpa_core core ICU::uc ICU::i18n Threads::Threads)
 vorpa_library(vorpa_ipat ipat vorpa_core CURL::libcurl)
 vorpa_library(vorpa_patout patout vorpa_core vorpa_ipat)
-# What is computed from stored readings: odds movement, alerts.
+# What is computed from stored readings: odds movement, alerts, fair odds
+# and distortion.
 vorpa_library(vorpa_analysis analysis vorpa_core)
 # What the views show (texts, orders, colours) without any window.
 vorpa_library(vorpa_view view vorpa_core vorpa_analysis)

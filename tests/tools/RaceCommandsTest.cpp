@@ -2,8 +2,10 @@
 // the JSON is checked by Python's own JSON reader.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <string>
 
+#include "analysis/FairOdds.h"
 #include "core/Cp932.h"
 #include "core/DayCount.h"
 #include "core/RaceIO/RaceIO.h"
@@ -22,6 +24,13 @@ std::string PyJson(const std::string& doc, const std::string& expr) {
                       {"-c", "import json,sys; d=json.load(sys.stdin); print(" + expr + ")"}, doc);
   EXPECT_EQ(r.Status, 0) << r.Err;
   return r.Out;
+}
+
+// How Python prints a float: the shortest round-trip digits, ".0" when whole.
+std::string PyFloat(double v) {
+  char buf[32];
+  std::string t(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+  return t.find_first_of(".e") == std::string::npos ? t + ".0" : t;
 }
 
 class RaceCommands : public ::testing::Test {
@@ -182,6 +191,57 @@ TEST_F(RaceCommands, ExportAndListOfNothing) {
   r = RunProgram(VORPA_TOOL_PATH, {"--data-dir", dir.Path(), "export", "--date", "2026-12-13", "--format", "json"});
   EXPECT_EQ(r.Status, 0) << r.Err;
   EXPECT_EQ(PyJson(r.Out, "d"), "[]\n");
+}
+
+// vorpa-tool fair: the documented keys, every bet type sorted by
+// probability, the market of the chosen reading, --top and the errors.
+TEST_F(RaceCommands, FairPrintsEveryCombinationWithItsMarket) {
+  auto r = RunProgram(VORPA_TOOL_PATH, {"fair", file, "--json"});
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  // 17 running horses: 17 + 17 + 35 + 136 + 272 + 136 + 680 + 4080 lines
+  // (frame 2 keeps one horse, so no bracket 2-2).
+  EXPECT_EQ(PyJson(r.Out, "len(d), sorted(set(tuple(sorted(x.keys())) for x in d))"),
+            "5373 [('bet', 'combination', 'fair_odds', 'market_odds', 'probability', 'ratio')]\n");
+  EXPECT_EQ(PyJson(r.Out, "[round(sum(x['probability'] for x in d if x['bet'] == b), 9) for b in "
+                          "['win','place','bracket','quinella','exacta','wide','trio','trifecta']]"),
+            "[1.0, 3.0, 1.0, 1.0, 1.0, 3.0, 1.0, 1.0]\n");
+  EXPECT_EQ(PyJson(r.Out, "all(a['probability'] >= b['probability'] for a, b in zip(d, d[1:]) "
+                          "if a['bet'] == b['bet'])"),
+            "True\n");
+  EXPECT_EQ(PyJson(r.Out, "[x for x in d if '4' in x['combination'].split('-') and x['bet'] != 'bracket']"),
+            "[]\n");  // the scratched horse
+  EXPECT_EQ(PyJson(r.Out, "set((x['market_odds'], x['ratio']) for x in d if x['bet'] in ('trio', 'trifecta'))"),
+            "{(None, None)}\n");
+  // Exacta 2-1 of the last reading: the market and the ratio market / fair.
+  const double market = race.Snapshots[2].Exacta(2, 1);
+  EXPECT_EQ(PyJson(r.Out, "[(float(x['market_odds']), abs(x['ratio'] - x['market_odds'] / x['fair_odds']) < 1e-12, "
+                          "abs(x['fair_odds'] * x['probability'] - 0.75) < 1e-12) "
+                          "for x in d if x['bet'] == 'exacta' and x['combination'] == '2-1']"),
+            "[(" + PyFloat(market) + ", True, True)]\n");
+
+  auto top = RunProgram(VORPA_TOOL_PATH, {"fair", file, "--bet", "quinella", "--top", "3",
+                                          "--reading", "1", "--json"});
+  ASSERT_EQ(top.Status, 0) << top.Err;
+  std::vector<TFairLine> q = FairLines(TFairModel(race, 0), kBetQuinella, &race.Snapshots[0]);
+  SortByProbability(q);
+  EXPECT_EQ(PyJson(top.Out, "[(x['bet'], x['combination']) for x in d]"),
+            "[('quinella', '" + CombinationText(q[0]) + "'), ('quinella', '" + CombinationText(q[1]) +
+                "'), ('quinella', '" + CombinationText(q[2]) + "')]\n");
+  EXPECT_EQ(PyJson(top.Out, "float(d[0]['market_odds'])"), PyFloat(q[0].MarketOdds) + "\n");
+  auto text = RunProgram(VORPA_TOOL_PATH, {"fair", file, "--bet", "win", "--top", "1"});
+  ASSERT_EQ(text.Status, 0);
+  EXPECT_EQ(text.Out.substr(0, 27), "win (payout rate 0.800)\n  c");
+
+  EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"fair", file, "--reading", "4"}).Status, 1);
+  EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"fair", file, "--bet", "place_low"}).Status, 2);
+  EXPECT_EQ(RunProgram(VORPA_TOOL_PATH, {"fair", file, "--top", "0"}).Status, 2);
+  test::RaceRecipe bare;
+  bare.Date = EncodeDate(2026, 12, 13);
+  bare.Readings = 0;
+  ASSERT_TRUE(StoreRace(dir.Path(), test::MakeRace(bare)));
+  auto none = RunProgram(VORPA_TOOL_PATH, {"fair", RaceFilePath(dir.Path(), race.Header.VenueName, 11, bare.Date)});
+  EXPECT_EQ(none.Status, 1);
+  EXPECT_NE(none.Err.find("holds no odds reading"), std::string::npos) << none.Err;
 }
 
 }  // namespace
