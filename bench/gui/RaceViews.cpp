@@ -118,6 +118,41 @@ void BM_ShowOddsPainted(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowOddsPainted)->Unit(benchmark::kMillisecond);
 
+// The same with the distortion overlay on: the fair odds of every pair
+// from the win market, each matrix cell coloured by its ratio, with the
+// legend and the tooltips.
+void BM_ShowOddsPaintedWithOverlay(benchmark::State& state) {
+  TMainForm& f = ShownOnQuinellaTab();
+  Setting.DistortionShown = true;
+  for (auto _ : state) {
+    f.ShowOdds();
+    f.repaint();
+  }
+  Setting.DistortionShown = false;
+  f.ShowOdds();
+  f.PageControl1->setCurrentIndex(0);
+  f.hide();
+}
+BENCHMARK(BM_ShowOddsPaintedWithOverlay)->Unit(benchmark::kMillisecond);
+
+// The overlay on and the tab "推定" on show: its 50 likeliest trios and
+// trifectas and 20 most distorted pairs filled at every selection.
+void BM_ShowOddsPaintedWithOverlayOnEstimates(benchmark::State& state) {
+  TMainForm& f = ShownOnQuinellaTab();
+  Setting.DistortionShown = true;
+  f.PageControl1->setCurrentIndex(8);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    f.ShowOdds();
+    f.repaint();
+  }
+  Setting.DistortionShown = false;
+  f.ShowOdds();
+  f.PageControl1->setCurrentIndex(0);
+  f.hide();
+}
+BENCHMARK(BM_ShowOddsPaintedWithOverlayOnEstimates)->Unit(benchmark::kMillisecond);
+
 // The odds part of that alone: the four matrices and sorted lists emptied
 // and filled from the reading, and the tab control repainted.
 void BM_OddsViewsPainted(benchmark::State& state) {

@@ -89,6 +89,8 @@ std::vector<std::pair<std::string, std::string>> Entries(const TSetting& s) {
   e.emplace_back("AlertInflowYen", std::to_string(s.AlertInflowYen));
   e.emplace_back("AlertNotify", Bool(s.AlertNotify));
   e.emplace_back("AlertNotifyWithin", std::to_string(s.AlertNotifyWithin));
+  e.emplace_back("DistortionShown", Bool(s.DistortionShown));
+  e.emplace_back("EstimateCount", std::to_string(s.EstimateCount));
   return e;
 }
 
@@ -141,6 +143,9 @@ TSetting FromIni(const TIniFile& ini) {
   ReadText(ini, "IPatHost", &s.IPatHost);
   if (s.IPatHost.empty()) s.IPatHost = kDefaultIPatHost;
   ReadAlertSetting(ini, &s);
+  ReadBool(ini, "DistortionShown", &s.DistortionShown);
+  int estimates = ini.GetInt(kSection, "EstimateCount", s.EstimateCount);
+  if (estimates >= 1 && estimates <= kEstimateCountMax) s.EstimateCount = estimates;
   if (s.IPatChkCycle < 1) s.IPatChkCycle = 3;
   if (s.OddsOutLastTime > 59) s.OddsOutLastTime = 59;
   if (s.OddsOutLastTime < 0) s.OddsOutLastTime = 0;

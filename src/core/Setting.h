@@ -7,6 +7,7 @@ namespace vorpa {
 
 constexpr int kGetTimeRaces = 12;  // per-race fetch times: race numbers 1..12
 constexpr int kGetTimeSlots = 3;   // three (flag, time) slots per race number
+constexpr int kEstimateCountMax = 4896;  // the trifectas of 18 runners
 
 struct TSetting {
   std::string INetID;
@@ -44,6 +45,10 @@ struct TSetting {
   int AlertInflowYen = 10000000;
   bool AlertNotify = true;
   int AlertNotifyWithin = 0;  // minutes before post; 0 = every race
+  // The distortion overlay of the pair matrices ("表示" > "歪み表示").
+  bool DistortionShown = false;
+  // Trios and trifectas listed on the tab "推定", 1..kEstimateCountMax.
+  int EstimateCount = 50;
 
   TSetting();  // the defaults
 };

@@ -1,9 +1,13 @@
 #include "ui/CalcTab.h"
 
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
@@ -11,6 +15,7 @@
 #include "core/Setting.h"
 #include "ui/GridText.h"
 #include "ui/ViewToQt.h"
+#include "view/CalcEntry.h"
 
 namespace vorpa {
 
@@ -64,6 +69,8 @@ TCalcTab::TCalcTab(QWidget* page) : QObject(page) {
   connect(btnOddsClear, &QPushButton::clicked, this, &TCalcTab::btnOddsClearClick);
   connect(sgOddsCalc, &QTableWidget::cellClicked, this, &TCalcTab::sgOddsCalcClick);
   connect(edtUmaBuy, &QLineEdit::textChanged, this, &TCalcTab::edtUmaBuyChange);
+  connect(btnBoxAdd, &QPushButton::clicked, this, &TCalcTab::btnBoxAddClick);
+  connect(btnFormationAdd, &QPushButton::clicked, this, &TCalcTab::btnFormationAddClick);
 }
 
 void TCalcTab::CreateControls(QWidget* page) {
@@ -95,13 +102,57 @@ void TCalcTab::CreateControls(QWidget* page) {
   lblProfit = NewFigure(panel, "lblProfit", "0", 204);
   NewLabel(panel, "平均回収率", 338, 228);
   lblKaisyuRitu = NewFigure(panel, "lblKaisyuRitu", "0.00", 228);
+  NewLabel(panel, "合成オッズ", 338, 252);
+  lblGouseiOdds = NewFigure(panel, "lblGouseiOdds", "0.00", 252);
 
   auto* layout = new QHBoxLayout(page);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->setSpacing(4);
   layout->addWidget(sgOddsCalc);
   layout->addWidget(panel, 0, Qt::AlignTop);
+  layout->addWidget(CreateEntryPanel(page), 0, Qt::AlignTop);
   layout->addStretch(1);
+}
+
+QWidget* TCalcTab::CreateEntryPanel(QWidget* page) {
+  auto* box = new QGroupBox(QString::fromUtf8("まとめて入力"), page);
+  box->setObjectName("grpCalcEntry");
+  box->setFixedWidth(270);
+  auto* form = new QFormLayout(box);
+  form->setContentsMargins(6, 4, 6, 6);
+  form->setVerticalSpacing(4);
+  auto edit = [box](const char* name, const char* hint) {
+    auto* e = new QLineEdit(box);
+    e->setObjectName(name);
+    e->setPlaceholderText(QString::fromUtf8(hint));
+    e->setMaxLength(60);
+    return e;
+  };
+  auto button = [box](const char* name, const char* caption) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), box);
+    b->setObjectName(name);
+    return b;
+  };
+  cmbEntryKind = new QComboBox(box);
+  cmbEntryKind->setObjectName("cmbEntryKind");
+  // Items in the order of TPairKind.
+  for (const char* kind : {"枠連", "馬連", "馬単", "ワイド"}) cmbEntryKind->addItem(QString::fromUtf8(kind));
+  cmbEntryKind->setCurrentIndex(kPairQuinella);
+  form->addRow(QString::fromUtf8("券種："), cmbEntryKind);
+  edtBoxNumbers = edit("edtBoxNumbers", "例 1-3-5");
+  form->addRow(QString::fromUtf8("ボックス："), edtBoxNumbers);
+  btnBoxAdd = button("btnBoxAdd", "ボックス追加");
+  form->addRow(QString(), btnBoxAdd);
+  edtFormFirst = edit("edtFormFirst", "1着・軸 例 1,2");
+  form->addRow(QString::fromUtf8("1頭目："), edtFormFirst);
+  edtFormSecond = edit("edtFormSecond", "相手 例 3-4-5");
+  form->addRow(QString::fromUtf8("2頭目："), edtFormSecond);
+  btnFormationAdd = button("btnFormationAdd", "フォーメーション追加");
+  form->addRow(QString(), btnFormationAdd);
+  auto* note = new QLabel(QString::fromUtf8("表示中のオッズで行を追加します。\n馬単は1頭目が1着です。"), box);
+  note->setObjectName("lblEntryNote");
+  form->addRow(note);
+  return box;
 }
 
 TCalcLines TCalcTab::Lines() const {
@@ -116,6 +167,7 @@ void TCalcTab::ShowLines(const TCalcLines& lines) {
   for (size_t r = 0; r < lines.size(); ++r)
     for (int c = 0; c < kCalcColumns; ++c)
       SetCellText(sgOddsCalc, static_cast<int>(r) + 1, c, lines[r][c]);
+  lblGouseiOdds->setText(FromCp932(SyntheticOdds(lines)));
 }
 
 void TCalcTab::ShowTotals(const TCalcTotals& totals) {
@@ -130,6 +182,49 @@ void TCalcTab::AddCalcRow(const TCalcRow& bet) {
   TCalcLines lines = Lines();
   vorpa::AddCalcRow(lines, bet);
   ShowLines(lines);
+}
+
+void TCalcTab::SetOddsViews(const std::array<TOddsView, kPairKinds>& views) { views_ = views; }
+
+TPairKind TCalcTab::EntryKind() const { return static_cast<TPairKind>(cmbEntryKind->currentIndex()); }
+
+bool TCalcTab::EntryNumbers(QLineEdit* edit, std::vector<int>* out) {
+  if (ParseNumberList(Utf8ToCp932(edit->text().toStdString()), MatrixSize(EntryKind()), out))
+    return true;
+  QMessageBox::warning(sgOddsCalc->window(), "Vorpa",
+                       QString::fromUtf8(EntryKind() == kPairBracket
+                                             ? "枠番を 1-3-5 のように区切って入力してください。"
+                                             : "馬番を 1-3-5 のように区切って入力してください。"));
+  edit->setFocus();
+  return false;
+}
+
+void TCalcTab::AddBets(const std::vector<TCalcRow>& bets) {
+  if (bets.empty()) {
+    QMessageBox::warning(sgOddsCalc->window(), "Vorpa",
+                         QString::fromUtf8("表示中のオッズにある組合せがありません。"));
+    return;
+  }
+  TCalcLines lines = Lines();
+  for (const TCalcRow& bet : bets) vorpa::AddCalcRow(lines, bet);
+  ShowLines(lines);
+}
+
+void TCalcTab::btnBoxAddClick() {
+  std::vector<int> numbers;
+  if (!EntryNumbers(edtBoxNumbers, &numbers)) return;
+  if (numbers.size() < 2) {
+    QMessageBox::warning(sgOddsCalc->window(), "Vorpa",
+                         QString::fromUtf8("ボックスには番号を2つ以上入力してください。"));
+    return;
+  }
+  AddBets(BoxBets(views_[EntryKind()], EntryKind(), numbers));
+}
+
+void TCalcTab::btnFormationAddClick() {
+  std::vector<int> first, second;
+  if (EntryNumbers(edtFormFirst, &first) && EntryNumbers(edtFormSecond, &second))
+    AddBets(FormationBets(views_[EntryKind()], EntryKind(), first, second));
 }
 
 void TCalcTab::SetBuyTotal(int buyTotal) { edtBuyTotal->setText(QString::number(buyTotal)); }

@@ -1,11 +1,15 @@
 #pragma once
 // The tab "(簡易計算)": bet lines collected from clicks on the card and the
 // odds tabs, the budget spread over them by "計算", per-line profits with
-// the totals, stake correction, deleting and clearing lines.
+// the totals and the synthetic odds, stake correction, deleting and
+// clearing lines, and boxes and formations entered as bet lines.
 #include <QObject>
+#include <array>
 
+#include "view/OddsViews.h"
 #include "view/PurchaseCalc.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +29,8 @@ class TCalcTab : public QObject {
   void SetBuyTotal(int buyTotal);
   // Recomputes the profits and the totals from the stakes of the grid.
   void CalcProfit();
+  // The odds matrices shown, whose odds boxes and formations take.
+  void SetOddsViews(const std::array<TOddsView, kPairKinds>& views);
 
   QTableWidget* sgOddsCalc;
   QLineEdit* edtBuyTotal;
@@ -35,9 +41,18 @@ class TCalcTab : public QObject {
   QLabel* lblCalcedBuyTotal;
   QLabel* lblProfit;
   QLabel* lblKaisyuRitu;
+  QLabel* lblGouseiOdds;  // synthetic odds of the lines
+  // Box and formation entry: bet type, numbers, legs.
+  QComboBox* cmbEntryKind;
+  QLineEdit* edtBoxNumbers;
+  QPushButton* btnBoxAdd;
+  QLineEdit* edtFormFirst;
+  QLineEdit* edtFormSecond;
+  QPushButton* btnFormationAdd;
 
  private:
   void CreateControls(QWidget* page);
+  QWidget* CreateEntryPanel(QWidget* page);
   TCalcLines Lines() const;
   void ShowLines(const TCalcLines& lines);
   void ShowTotals(const TCalcTotals& totals);
@@ -47,6 +62,14 @@ class TCalcTab : public QObject {
   void btnOddsClearClick();
   void sgOddsCalcClick();
   void edtUmaBuyChange();
+  void btnBoxAddClick();
+  void btnFormationAddClick();
+  TPairKind EntryKind() const;
+  // Reads a number list of the entry kind; a message box when it is not one.
+  bool EntryNumbers(QLineEdit* edit, std::vector<int>* out);
+  void AddBets(const std::vector<TCalcRow>& bets);
+
+  std::array<TOddsView, kPairKinds> views_;
 };
 
 }  // namespace vorpa

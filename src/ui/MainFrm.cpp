@@ -150,6 +150,10 @@ void TMainForm::CreateActions() {
   actManual = NewAction("actManual", "Vorpaヘルプ(&M)", "");
   actShowAbout = NewAction("actShowAbout", "バージョン情報...(&A)",
                            "バージョン情報 | バージョン情報を表示します。");
+  actDistortion = NewAction("actDistortion", "歪み表示(&H)",
+                            "歪み表示 | 枠連・馬連・馬単・ワイドのオッズを、単勝オッズから計算した"
+                            "理論オッズとの比で色分けします。");
+  actDistortion->setCheckable(true);
   actCopy = NewAction("actCopy", "コピー(&Y)", "");
   actCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   addAction(actCopy);
@@ -162,6 +166,7 @@ void TMainForm::CreateActions() {
   connect(actOutPatData, &QAction::triggered, this, &TMainForm::actOutPatDataExecute);
   connect(actIPat, &QAction::triggered, this, &TMainForm::actIPatExecute);
   connect(actIPatDirect, &QAction::triggered, this, &TMainForm::actIPatDirectExecute);
+  connect(actDistortion, &QAction::triggered, this, &TMainForm::actDistortionExecute);
 }
 
 void TMainForm::CreateMenus() {
@@ -189,6 +194,8 @@ void TMainForm::CreateMenus() {
   view->addAction(actSortTanOdds);
   view->addAction(actSortFukuOdds);
   view->addAction(actSortRenOdds);
+  view->addSeparator();
+  view->addAction(actDistortion);
   QMenu* set = mm->addMenu(U("設定(&S)"));
   set->addAction(actSetting);
   QMenu* help = mm->addMenu(U("ヘルプ(&H)"));
@@ -227,7 +234,7 @@ void TMainForm::CreateControls() {
 
   PageControl1 = new QTabWidget(client);
   PageControl1->setObjectName("PageControl1");
-  const char* tabs[] = {"枠連", "馬連", "馬単", "ワイド", "グラフ", "グラフ2", "結果", "(簡易計算)"};
+  const char* tabs[] = {"枠連", "馬連", "馬単", "ワイド", "グラフ", "グラフ2", "結果", "(簡易計算)", "推定"};
   int n = 0;
   for (const char* tab : tabs) {
     auto* page = new QWidget;

@@ -32,6 +32,7 @@ namespace vorpa {
 
 class TCalcTab;
 class TChartTabs;
+class TEstimateTab;
 class TOddsTab;
 class TResultTab;
 
@@ -95,6 +96,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   std::array<TOddsTab*, 4> OddsTabs{};
   TResultTab* ResultTab = nullptr;
   TCalcTab* CalcTab = nullptr;
+  TEstimateTab* EstimateTab = nullptr;  // "推定"
   TChartTabs* ChartTabs = nullptr;  // "グラフ", "グラフ2"
 
   // Actions of the action list aclOddsForm.
@@ -116,6 +118,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   QAction* actManual;
   QAction* actShowAbout;
   QAction* actCopy;
+  QAction* actDistortion;  // "表示" > "歪み表示": the overlay of the pair matrices
 
   // Acquisition (MainFrmIPat.cpp): checks actIPat and runs the start
   // routine, as on race days at start-up.
@@ -191,6 +194,11 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void actCopyExecute();
   void actDelTimedataExecute();
   void actSelDateExecute();
+  void actDistortionExecute();
+  // Fills "推定" from the selected reading (MainFrmTabs.cpp).
+  void ShowEstimates();
+  // Saves Vorpa.Ini after a view setting changed; a failure goes to the log.
+  void SaveViewSetting();
 
   void CreateActions();
   void CreateMenus();
@@ -204,6 +212,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   bool settingsWritable_ = true;  // false: Vorpa.Ini is a folder or unreadable
   TLogLines log_;
   bool closing_ = false;
+  bool estimatesStale_ = false;  // "推定" waits to be filled until it shows
 };
 
 }  // namespace vorpa

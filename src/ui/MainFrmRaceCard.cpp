@@ -9,13 +9,16 @@
 #include "core/Cp932.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
+#include "ui/CalcTab.h"
 #include "ui/CardCellDelegate.h"
 #include "ui/ChartTabs.h"
+#include "ui/EstimateTab.h"
 #include "ui/GridText.h"
 #include "ui/MainFrm.h"
 #include "ui/OddsTab.h"
 #include "ui/ResultTab.h"
 #include "ui/ViewToQt.h"
+#include "view/DistortionView.h"
 #include "view/OddsViews.h"
 #include "view/RaceCard.h"
 
@@ -94,6 +97,10 @@ void TMainForm::sgOddsTimeClick() {
 void TMainForm::ClearViews() {
   ClearBody(sgSyutuba);
   for (TOddsTab* tab : OddsTabs) tab->Clear();
+  CalcTab->SetOddsViews({});
+  // "推定" is filled when it shows; emptied at once when nothing will fill it.
+  estimatesStale_ = true;
+  if (!FRaceLoaded || FRace.Snapshots.empty()) EstimateTab->Clear();
   ChartTabs->Clear();
   UpdateCopyAction();
 }
@@ -108,6 +115,15 @@ void TMainForm::ShowOdds() {
   // The odds matrices, the quinella and wide ones above 8 runners only.
   const auto views = BuildOddsViews(FRace, card.Choice);
   for (size_t k = 0; k < views.size(); ++k) OddsTabs[k]->Fill(views[k]);
+  CalcTab->SetOddsViews(views);
+  // The distortion overlay, when it is on; the estimates once "推定" shows.
+  if (Setting.DistortionShown) {
+    const auto overlays = BuildDistortionViews(FRace, card.Choice);
+    for (size_t k = 0; k < overlays.size(); ++k) OddsTabs[k]->ShowDistortion(&overlays[k]);
+  } else {
+    for (TOddsTab* tab : OddsTabs) tab->ShowDistortion(nullptr);
+  }
+  if (PageControl1->currentWidget() == EstimateTab->parent()) ShowEstimates();
   // The charts, when there is a usable latest reading.
   if (card.Choice.Latest >= 0) ChartTabs->Draw(FRace, FOddsIndex, card);
 }

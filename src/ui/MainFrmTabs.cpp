@@ -1,14 +1,18 @@
 // The main window's analysis tabs: the odds matrices with their sorted
-// lists, the odds charts, the result boxes and the purchase calculator, which takes the
-// bets clicked on the card and on the odds tabs.
+// lists and the distortion overlay, the odds charts, the result boxes, the
+// purchase calculator, which takes the bets clicked on the card and on the
+// odds tabs, and the estimates of "推定".
 #include <QTabWidget>
 
+#include "core/Cp932.h"
 #include "core/Setting.h"
 #include "ui/CalcTab.h"
 #include "ui/ChartTabs.h"
+#include "ui/EstimateTab.h"
 #include "ui/MainFrm.h"
 #include "ui/OddsTab.h"
 #include "ui/ResultTab.h"
+#include "view/EstimateView.h"
 
 namespace vorpa {
 
@@ -23,6 +27,36 @@ void TMainForm::SetUpAnalysisTabs() {
   CalcTab->SetBuyTotal(Setting.BuyTotal);
   connect(this, &TMainForm::CardBetClicked, CalcTab, &TCalcTab::AddCalcRow);
   for (TOddsTab* tab : OddsTabs) connect(tab, &TOddsTab::BetClicked, CalcTab, &TCalcTab::AddCalcRow);
+  EstimateTab = new TEstimateTab(page(9));
+  connect(EstimateTab, &TEstimateTab::BetClicked, CalcTab, &TCalcTab::AddCalcRow);
+  connect(EstimateTab, &TEstimateTab::CountChanged, this, [this] {
+    SaveViewSetting();
+    ShowEstimates();
+  });
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this, estimates = page(9)] {
+    if (estimatesStale_ && PageControl1->currentWidget() == estimates) ShowEstimates();
+  });
+  actDistortion->setChecked(Setting.DistortionShown);
+}
+
+void TMainForm::ShowEstimates() {
+  estimatesStale_ = false;
+  if (!FRaceLoaded || FRace.Snapshots.empty()) {
+    EstimateTab->Clear();
+    return;
+  }
+  EstimateTab->Fill(BuildEstimateView(FRace, ReadingChoice(FRace, FOddsIndex), Setting.EstimateCount));
+}
+
+void TMainForm::actDistortionExecute() {
+  Setting.DistortionShown = actDistortion->isChecked();
+  SaveViewSetting();
+  ShowOdds();
+}
+
+void TMainForm::SaveViewSetting() {
+  if (settingsWritable_ && !SaveSetting(configDir_, Setting))
+    AddLog(Utf8ToCp932("設定ファイル " + configDir_ + kSettingFileName + " に書き込めません"));
 }
 
 }  // namespace vorpa

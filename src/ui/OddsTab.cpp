@@ -1,13 +1,17 @@
 #include "ui/OddsTab.h"
 
 #include <QGridLayout>
+#include <QHelpEvent>
 #include <QResizeEvent>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QToolTip>
 
 #include "core/Setting.h"
+#include "ui/DistortionLegend.h"
 #include "ui/GridText.h"
 #include "ui/StyledCellDelegate.h"
+#include "ui/ViewToQt.h"
 #include "view/FrameGeometry.h"
 
 namespace vorpa {
@@ -17,11 +21,12 @@ namespace {
 struct TTabNames {
   const char* Matrix;
   const char* Sorted;
+  const char* Legend;
 };
-constexpr TTabNames kNames[kPairKinds] = {{"sgWaku", "sgSortedWaku"},
-                                          {"sgBaren", "sgSortedBaren"},
-                                          {"sgUmatan", "sgSortedUmatan"},
-                                          {"sgWide", "sgSortedWide"}};
+constexpr TTabNames kNames[kPairKinds] = {{"sgWaku", "sgSortedWaku", "lgdWaku"},
+                                          {"sgBaren", "sgSortedBaren", "lgdBaren"},
+                                          {"sgUmatan", "sgSortedUmatan", "lgdUmatan"},
+                                          {"sgWide", "sgSortedWide", "lgdWide"}};
 
 // Design sizes: the matrix of 8 frames, of 18 horses, and the sorted list.
 constexpr QSize kFrameMatrixSize(292, 139), kHorseMatrixSize(614, 289), kSortedSize(110, 289);
@@ -32,7 +37,8 @@ TOddsTab::TOddsTab(QWidget* page, TPairKind kind)
     : QObject(page),
       Kind(kind),
       Matrix(NewViewGrid(page, kNames[kind].Matrix)),
-      Sorted(NewViewGrid(page, kNames[kind].Sorted)) {
+      Sorted(NewViewGrid(page, kNames[kind].Sorted)),
+      Legend(new TDistortionLegend(page)) {
   SetUpMatrix();
   SetUpSorted();
   // The matrix at the top left, the sorted list at the same place on every
@@ -43,16 +49,27 @@ TOddsTab::TOddsTab(QWidget* page, TPairKind kind)
   layout->setSpacing(4);
   layout->setColumnMinimumWidth(0, kHorseMatrixSize.width());
   if (Kind == kPairBracket) {
-    layout->addWidget(Matrix, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(Matrix, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
   } else {
-    layout->addWidget(Matrix, 0, 0, Qt::AlignLeft);
+    layout->addWidget(Matrix, 0, 0, 2, 1, Qt::AlignLeft);
     Matrix->installEventFilter(this);
   }
   layout->addWidget(Sorted, 0, 1);
+  layout->addWidget(Legend, 1, 1);
+  Legend->setObjectName(kNames[kind].Legend);
+  Legend->hide();
   layout->setColumnStretch(2, 1);
 }
 
 bool TOddsTab::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Matrix->viewport() && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex at = Matrix->indexAt(help->pos());
+    const QString tip = at.isValid() ? CellToolTip(at.row() + 1, at.column()) : QString();
+    if (tip.isEmpty()) QToolTip::hideText();
+    else QToolTip::showText(help->globalPos(), tip, Matrix->viewport());
+    return true;
+  }
   if (watched == Matrix && event->type() == QEvent::Resize) {
     const int height = static_cast<QResizeEvent*>(event)->size().height();
     Matrix->verticalHeader()->setDefaultSectionSize(
@@ -78,9 +95,12 @@ void TOddsTab::SetUpMatrix() {
     Matrix->setMinimumSize(kHorseMatrixSize);
     Matrix->setFixedWidth(kHorseMatrixSize.width());
   }
+  Matrix->viewport()->installEventFilter(this);
   Matrix->setItemDelegate(new TStyledCellDelegate(
-      [kind = Kind](int col, int row, const std::string& text) {
-        return MatrixCellStyle(kind, col, row, text, Setting);
+      [this](int col, int row, const std::string& text) {
+        TCardCellStyle style = MatrixCellStyle(Kind, col, row, text, Setting);
+        if (distortionShown_) ApplyDistortion(style, distortion_, col, row, text);
+        return style;
       },
       Matrix));
   connect(Matrix, &QTableWidget::cellClicked, this, &TOddsTab::MatrixClick);
@@ -106,7 +126,9 @@ void TOddsTab::Clear() {
     TGridBatch batch(Matrix);
     const int n = MatrixSize(Kind);
     for (int r = 1; r <= n; ++r)
-      for (int c = 1; c <= n; ++c) SetCellText(Matrix, r, c, "");
+      for (int c = 1; c <= n; ++c) {
+        SetCellText(Matrix, r, c, "");
+      }
   }
   SetBodyRows(Sorted, 1);
   ClearBody(Sorted);
@@ -127,6 +149,24 @@ void TOddsTab::Fill(const TOddsView& view) {
 void TOddsTab::Repaint() {
   Matrix->viewport()->update();
   Sorted->viewport()->update();
+}
+
+void TOddsTab::ShowDistortion(const TDistortionView* view) {
+  const bool was = distortionShown_;
+  distortionShown_ = view != nullptr;
+  if (!view && !was) return;
+  if (view) distortion_ = *view;
+  // The sorted list gives the legend its room below it.
+  Sorted->setMinimumHeight(kSortedSize.height() - (view ? TDistortionLegend::kHeight + 4 : 0));
+  Legend->setVisible(distortionShown_);
+  Repaint();
+}
+
+QString TOddsTab::CellToolTip(int row, int col) const {
+  if (!distortionShown_ || row < 1 || col < 1 || row > distortion_.Size || col > distortion_.Size)
+    return QString();
+  if (CellText(Matrix, row, col).find_first_not_of(' ') == std::string::npos) return QString();
+  return FromCp932(DistortionTip(distortion_.Cell(col, row)));
 }
 
 void TOddsTab::MatrixClick(int row, int col) {

@@ -4,6 +4,7 @@
 // combination reports its bet for the purchase calculator.
 #include <QObject>
 
+#include "view/DistortionView.h"
 #include "view/OddsViews.h"
 
 class QTableWidget;
@@ -23,16 +24,23 @@ class TOddsTab : public QObject {
   void Fill(const TOddsView& view);
   // Repaints both grids (after the colour settings changed).
   void Repaint();
+  // Colours the matrix cells by their ratios, with the legend and the
+  // cells' tooltips; null: the plain matrix.
+  void ShowDistortion(const TDistortionView* view);
+  // The tooltip of matrix body cell (row, col) from 1: its fair odds and
+  // ratio while the overlay shows and the cell has odds, else empty.
+  QString CellToolTip(int row, int col) const;
 
   const TPairKind Kind;
   QTableWidget* Matrix;  // sgWaku, sgBaren, sgUmatan, sgWide
   QTableWidget* Sorted;  // sgSortedWaku, ...
+  QWidget* Legend;       // below the sorted list while the overlay shows
 
  signals:
   void BetClicked(const TCalcRow& bet);
 
  protected:
-  // The horse matrix's rows grow with its height.
+  // The horse matrix's rows grow with its height; the overlay's tooltips.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -40,6 +48,9 @@ class TOddsTab : public QObject {
   void SetUpSorted();
   void MatrixClick(int row, int col);
   void SortedClick(int row);
+
+  bool distortionShown_ = false;
+  TDistortionView distortion_;
 };
 
 }  // namespace vorpa

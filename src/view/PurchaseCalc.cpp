@@ -77,6 +77,15 @@ void SpreadBudget(TCalcLines& lines, const std::string& budgetText, int buyCalc)
   }
 }
 
+std::string SyntheticOdds(const TCalcLines& lines) {
+  double sum = 0;
+  for (const TCalcLine& line : lines)
+    if (const double o = OddsOf(line); o > 0) sum += 1 / o;
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.2f", sum > 0 ? 1 / sum : 0.0);
+  return buf;
+}
+
 TCalcTotals CalcProfit(TCalcLines& lines) {
   TCalcTotals totals;
   if (CalcIsEmpty(lines)) return totals;

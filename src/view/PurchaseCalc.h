@@ -46,6 +46,11 @@ struct TCalcTotals {
 // labels for an empty calculator.
 TCalcTotals CalcProfit(TCalcLines& lines);
 
+// The synthetic odds of the lines, 1 / Σ(1 / odds) over the lines whose
+// odds are above 0 ("%.2f"): what the whole purchase pays per yen when one
+// of them wins and the stakes follow 1/odds. "0.00" when no line has odds.
+std::string SyntheticOdds(const TCalcLines& lines);
+
 // Removes line `row` (from 1); the only line is emptied instead.
 void DeleteCalcRow(TCalcLines& lines, int row);
 

@@ -83,6 +83,8 @@ TEST(Setting, SaveLoadRoundTripKeepsOtherSections) {
   s.IPatGetTime[4][1] = EncodeTime(0, 10, 0);
   s.IPatPriority = 5;
   s.IPatHost = "localhost:9000";
+  s.DistortionShown = true;
+  s.EstimateCount = 120;
   ASSERT_TRUE(SaveSetting(dir.Path(), s));
   TSetting back = LoadSetting(dir.Path());
   EXPECT_EQ(FormatSetting(back), FormatSetting(s));
@@ -91,6 +93,13 @@ TEST(Setting, SaveLoadRoundTripKeepsOtherSections) {
   EXPECT_NE(text.find("IPatGetBefore052=1\r\n"), std::string::npos);
   EXPECT_NE(text.find("IPatGetTime052=00:10:00\r\n"), std::string::npos);
   EXPECT_NE(text.find("IPatStartTime=08:00:30\r\n"), std::string::npos);
+  EXPECT_NE(text.find("IPatHost=localhost:9000\r\nDistortionShown=1\r\nEstimateCount=120\r\n"),
+            std::string::npos);
+  // Counts outside 1..4896 keep the default.
+  for (const char* bad : {"0", "4897", "x"})
+    EXPECT_EQ(ParseSetting(std::string("[vorpa]\r\nEstimateCount=") + bad + "\r\n").EstimateCount, 50);
+  EXPECT_EQ(ParseSetting("[vorpa]\r\nEstimateCount=4896\r\n").EstimateCount, 4896);
+  EXPECT_FALSE(ParseSetting("[vorpa]\r\nDistortionShown=2\r\n").DistortionShown);
 }
 
 TEST(Setting, FormatIsTheSectionInTableOrder) {

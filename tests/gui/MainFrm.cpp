@@ -132,7 +132,7 @@ TEST_F(MainFrmTest, MenusInOrder) {
        U("取得状況...(&Q)"), "-", U("時刻データ削除(&D)")},
       {U("PAT風データ出力...(&P)")},
       {U("開催地順(&A)"), U("開催時刻順(&K)"), "-", U("馬番順(&N)"), U("単勝オッズ順(&T)"),
-       U("複勝オッズ順(&F)"), U("馬連オッズ順(&U)")},
+       U("複勝オッズ順(&F)"), U("馬連オッズ順(&U)"), "-", U("歪み表示(&H)")},
       {U("初期設定,,,(&I)")},
       {U("Vorpaヘルプ(&M)"), "-", U("バージョン情報...(&A)")},
   };
@@ -304,7 +304,7 @@ TEST_F(MainFrmTest, ControlsAtTheirPositionsAndGrowingWithTheWindow) {
   QStringList tabs;
   for (int i = 0; i < f.PageControl1->count(); ++i) tabs << f.PageControl1->tabText(i);
   EXPECT_EQ(tabs, (QStringList{U("枠連"), U("馬連"), U("馬単"), U("ワイド"), U("グラフ"), U("グラフ2"),
-                               U("結果"), U("(簡易計算)")}));
+                               U("結果"), U("(簡易計算)"), U("推定")}));
   EXPECT_EQ(f.PageControl1->currentIndex(), 0);
   EXPECT_EQ(f.lstLog->count(), 4);
   EXPECT_EQ(f.lstLog->palette().color(QPalette::Base), f.lstLog->palette().color(QPalette::Button));
