@@ -74,7 +74,9 @@ bool TIPatControl::TimerTick(bool checked) {
       !AcquisitionAllowed(now))
     return false;
   const double day = CurrentMeetingDate(now);
-  if (FIPat.IPatState == TIPat::AllDone && day > FIPat.MeetingDate) {
+  // The day switch comes whatever the last run of the day ended in: a race
+  // that never finished must not keep the session on yesterday's plan.
+  if (FIPat.MeetingDate != 0 && day > FIPat.MeetingDate) {
     FIPat.IPatState = TIPat::WaitStart;
     FIPat.SessionKey.clear();
     if (Hooks.ClearPatFiles) Hooks.ClearPatFiles(day);

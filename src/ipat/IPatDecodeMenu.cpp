@@ -42,7 +42,8 @@ bool TakeMeetings(TIPat& s, const TIPatPage& page) {
   return slot > 0;
 }
 
-// Marks the races of slot v from the race table; the number of races set.
+// Marks the races of slot v from the race table; the number of races the
+// table names (a cancelled race among them).
 int TakeRaces(TIPat& s, const TIPatPage& page, int v) {
   static const std::string kCancelled = Utf8ToCp932("中止");
   static const std::string kFinal = Utf8ToCp932("(最終)");
@@ -53,12 +54,19 @@ int TakeRaces(TIPat& s, const TIPatPage& page, int v) {
     const std::string_view odds = page.Table("[4][3,1][4]" + Cell(3, i + 1) + "<1>");
     const std::string_view result = page.Table("[4][3,1][4]" + Cell(5, i + 1) + "<1>");
     const int r = IntBefore(heading, "R");
-    if (r < 1 || r > kStatusRaces || odds == kCancelled) continue;
+    if (r < 1 || r > kStatusRaces) continue;
     RaceStatus& st = s.Status[v][r];
+    ++set;
+    if (odds == kCancelled) {
+      // A race cancelled during the day is no longer waited for; its file
+      // keeps what was stored.
+      st.Listed = false;
+      st.Selected = false;
+      continue;
+    }
     st.Listed = true;
     st.FinalMark = odds.empty() || odds == kFinal;
     st.ResultMark = result == kAllHorses;
-    ++set;
   }
   return set;
 }

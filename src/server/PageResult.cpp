@@ -58,7 +58,7 @@ std::string PayoutTable(const TSimResult& r) {
 }  // namespace
 
 std::string ResultPage(const TSimDay& day, const TSimMeeting& meeting, const TSimRace& race, double now) {
-  if (race.Cancelled) return MessagePage("お知らせ", "このレースは中止になりました。");
+  if (race.CancelledAt(now)) return MessagePage("お知らせ", "このレースは中止になりました。");
   const TSimResult r = ResultAt(day, meeting, race, now);
   const std::string order = Table(Row({"着順"}) + Cells({FinishTable(r)}));
   const std::string pays = Table(Row({"払戻金"}) + Cells({r.Published ? PayoutTable(r) : ""}));

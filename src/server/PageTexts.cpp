@@ -43,7 +43,7 @@ std::string OddsTimeText(const TSimMeeting& meeting, const TSimRace& race, doubl
 }
 
 std::string OddsMark(const TSimMeeting& meeting, const TSimRace& race, double now) {
-  if (race.Cancelled) return "中止";
+  if (race.CancelledAt(now)) return "中止";
   return now >= meeting.Date + race.PostTime ? "(最終)" : "";
 }
 

@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <set>
 
+#include "core/Cp932.h"
 #include "core/DayCount.h"
+#include "core/Venue.h"
 #include "server/SimNames.h"
 
 namespace vorpa::sim {
@@ -172,6 +174,33 @@ const TSimRace* TSimDay::Race(const std::string& code, int raceNo) const {
   const TSimMeeting* m = Meeting(code);
   if (!m || raceNo < 1 || raceNo > int(m->Races.size())) return nullptr;
   return &m->Races[size_t(raceNo - 1)];
+}
+
+bool ParseCancelFrom(const std::string& text, TCancelFrom* out) {
+  const size_t a = text.find(','), b = a == std::string::npos ? a : text.find(',', a + 1);
+  if (b == std::string::npos) return false;
+  TCancelFrom c;
+  if (!TryTextToDate(text.substr(0, a), &c.Date)) return false;
+  const std::string venue = Utf8ToCp932(text.substr(a + 1, b - a - 1));
+  for (int v = 1; v <= 10; ++v)
+    if (VenueName(v) == venue) c.Venue = v;
+  const std::string race = text.substr(b + 1);
+  if (c.Venue == 0 || race.empty() || race.size() > 2 ||
+      race.find_first_not_of("0123456789") != std::string::npos)
+    return false;
+  c.RaceNo = std::stoi(race);
+  if (c.RaceNo < 1 || c.RaceNo > 12) return false;
+  *out = c;
+  return true;
+}
+
+void ApplyCancelFrom(const TCancelFrom& cancel, TSimDay* day) {
+  for (TSimMeeting& m : day->Meetings) {
+    if (!m.SoldToday || m.Date != cancel.Date || m.Venue != cancel.Venue) continue;
+    const double at = cancel.RaceNo == 1 ? m.Date : m.Date + m.Races[size_t(cancel.RaceNo - 2)].PostTime;
+    for (TSimRace& r : m.Races)
+      if (r.No >= cancel.RaceNo) r.CancelAt = at;
+  }
 }
 
 TSimDay GenerateDay(uint64_t seed, double date) {

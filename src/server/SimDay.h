@@ -26,6 +26,9 @@ struct TSimRace {
   int No = 0;
   double PostTime = 0;         // time of day
   bool Cancelled = false;      // "中止": never listed
+  double CancelAt = 0;         // date and time it is cancelled from; 0: never
+  // Cancelled from the start, or from CancelAt on.
+  bool CancelledAt(double now) const { return Cancelled || (CancelAt > 0 && now >= CancelAt); }
   bool NoExacta = false;       // sells no exacta: another page instead
   bool DeadHeat = false;       // second place shared by two horses
   bool NestedFrames = false;   // frame numbers of the card in small tables
@@ -70,5 +73,17 @@ double DaySaleOpen();
 double SaleCloseBefore();
 
 TSimDay GenerateDay(uint64_t seed, double date);
+
+// Races RaceNo..12 of the meeting at Venue on Date are cancelled during the
+// day, from the post time of the race before RaceNo (from the day's start
+// for race 1).
+struct TCancelFrom {
+  double Date = 0;
+  int Venue = 0;  // 1..10
+  int RaceNo = 0;
+};
+// "2026-12-12,東京,7" (UTF-8 venue name); false when it is not one.
+bool ParseCancelFrom(const std::string& text, TCancelFrom* out);
+void ApplyCancelFrom(const TCancelFrom& cancel, TSimDay* day);
 
 }  // namespace vorpa::sim

@@ -117,7 +117,7 @@ TSimResult ResultAt(const TSimDay& day, const TSimMeeting& meeting, const TSimRa
                     double now) {
   TSimResult r;
   r.Refund.assign(4, "");
-  if (race.Cancelled || now < meeting.Date + race.PostTime + race.ResultDelay) return r;
+  if (race.CancelledAt(now) || now < meeting.Date + race.PostTime + race.ResultDelay) return r;
   const TMarket final = MarketAt(day, meeting, race, meeting.Date + race.PostTime);
   TDraws d(Hash({day.Seed, uint64_t(meeting.Date), uint64_t(meeting.Venue), uint64_t(race.No), 77}));
   const std::vector<int> order = Order(d, final.Shares);

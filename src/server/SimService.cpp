@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/MeetingClock.h"
 #include "server/Pages.h"
 #include "server/SimRandom.h"
 #include "server/SimTruth.h"
@@ -43,13 +44,18 @@ bool ParseFormBody(const std::string& body, TFormFields* fields) {
   return !fields->empty();
 }
 
-TSimService::TSimService(uint64_t seed, std::vector<std::string> inetIds)
-    : seed_(seed), inetIds_(std::move(inetIds)) {}
+TSimService::TSimService(uint64_t seed, std::vector<std::string> inetIds,
+                         std::vector<TCancelFrom> cancels)
+    : seed_(seed), inetIds_(std::move(inetIds)), cancels_(std::move(cancels)) {}
 
 std::shared_ptr<const TSimDay> TSimService::DayAt(double now) {
   std::lock_guard<std::mutex> lock(mutex_);
-  if (!day_ || day_->Date != std::floor(now))
-    day_ = std::make_shared<const TSimDay>(GenerateDay(seed_, now));
+  const double date = CurrentMeetingDate(now);
+  if (!day_ || day_->Date != date) {
+    TSimDay day = GenerateDay(seed_, date);
+    for (const TCancelFrom& c : cancels_) ApplyCancelFrom(c, &day);
+    day_ = std::make_shared<const TSimDay>(std::move(day));
+  }
   return day_;
 }
 
@@ -99,7 +105,7 @@ std::string TSimService::RacePage(const std::string& page, const TFormFields& fi
   if (!meeting || !race) return NoSuchPage();
   if (page == "Den01") return CardPage(*meeting, *race, now);
   if (page == "Sei01") return ResultPage(day, *meeting, *race, now);
-  if (race->Cancelled) return MessagePage("お知らせ", "このレースは発売を中止しました。");
+  if (race->CancelledAt(now)) return MessagePage("お知らせ", "このレースは発売を中止しました。");
   if (page == "Ota01") return WinPlacePage(day, *meeting, *race, now);
   if (page == "Out01") return ExactaPage(day, *meeting, *race, now);
   if (page == "Oum01") return QuinellaPage(day, *meeting, *race, now);

@@ -22,7 +22,7 @@ bool ParseFormBody(const std::string& body, TFormFields* fields);
 class TSimService {
  public:
   // `inetIds` empty: every non-empty INET ID may log in.
-  TSimService(uint64_t seed, std::vector<std::string> inetIds);
+  TSimService(uint64_t seed, std::vector<std::string> inetIds, std::vector<TCancelFrom> cancels = {});
 
   // The page (UTF-8 HTML) for a form post at the clock value `now`.
   std::string Answer(const TFormFields& fields, double now);
@@ -30,7 +30,10 @@ class TSimService {
   // narrow it to one race ("" when there is no such race).
   std::string Truth(double now, const std::string& code = "", int race = 0);
 
-  // The day being simulated at `now` (generated once per date).
+  // The day being simulated at `now` (generated once per date): the
+  // meeting date of the clock, which moves to the next day after 19:20 as
+  // the program's does, so a login in the evening sees the next day's
+  // meetings on their pre-sale.
   std::shared_ptr<const TSimDay> DayAt(double now);
 
  private:
@@ -40,6 +43,7 @@ class TSimService {
 
   uint64_t seed_;
   std::vector<std::string> inetIds_;
+  std::vector<TCancelFrom> cancels_;
   std::mutex mutex_;
   std::set<std::string> keys_;
   uint64_t logins_ = 0;

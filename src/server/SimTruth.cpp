@@ -76,7 +76,7 @@ std::string Runner(const TSimMeeting& m, const TSimRace& race, const TSimRunner&
 }
 
 std::string Odds(const TSimDay& day, const TSimMeeting& m, const TSimRace& race, double now) {
-  if (race.Cancelled) return "null";
+  if (race.CancelledAt(now)) return "null";
   const TMarket mk = MarketAt(day, m, race, now);
   const char* names[] = {"", "win", "place", "bracket", "quinella", "exacta", "wide", "trio", "trifecta", "total"};
   std::vector<std::pair<std::string, std::string>> votes;
@@ -163,7 +163,7 @@ std::string RaceTruth(const TSimDay& day, const TSimMeeting& m, const TSimRace& 
                  {"no", std::to_string(race.No)},
                  {"heading", Str(std::to_string(race.No) + "R")},
                  {"postTime", Str(PostTimeText(race.PostTime))},
-                 {"cancelled", Bool(race.Cancelled)},
+                 {"cancelled", Bool(race.CancelledAt(now))},
                  {"exacta", Bool(!race.NoExacta)},
                  {"deadHeat", Bool(race.DeadHeat)},
                  {"oddsMark", Str(OddsMark(m, race, now))},

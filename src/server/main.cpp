@@ -24,6 +24,9 @@ const char kUsage[] =
     "  --clock-rate R       the clock runs R times as fast (from --clock-start, or\n"
     "                       from now): sale, post and result times follow it\n"
     "  --inet-id ID         accept only this INET ID (repeatable; default: any)\n"
+    "  --cancel-from DATE,VENUE,RACE  cancel races RACE..12 of that meeting at the\n"
+    "                       post time of the race before (repeatable;\n"
+    "                       e.g. 2026-12-12,東京,7)\n"
     "  --fail-rate P        answer 503 to this share of page requests\n"
     "  --truncate-rate P    cut this share of pages off half-way\n"
     "  --error-page-rate P  answer the connection error page to this share\n"
@@ -45,6 +48,7 @@ int main(int argc, char** argv) {
   std::signal(SIGPIPE, SIG_IGN);
   vorpa::sim::TFrontOptions o;
   std::vector<std::string> ids;
+  std::vector<vorpa::sim::TCancelFrom> cancels;
   for (int k = 1; k < argc; ++k) {
     const std::string a = argv[k];
     if (a == "--help" || a == "-h") {
@@ -76,6 +80,9 @@ int main(int argc, char** argv) {
       o.ClockRuns = a == "--clock-start";
     } else if (a == "--clock-rate") {
       ok = vorpa::ParseClockRate(v, &o.ClockRate);
+    } else if (a == "--cancel-from") {
+      cancels.emplace_back();
+      ok = vorpa::sim::ParseCancelFrom(v, &cancels.back());
     } else if (a == "--inet-id") {
       ids.push_back(v);
     } else if (a == "--fail-rate") {
@@ -98,6 +105,6 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  vorpa::sim::TSimService service(o.Seed, ids);
+  vorpa::sim::TSimService service(o.Seed, ids, cancels);
   return vorpa::sim::RunFront(o, &service);
 }

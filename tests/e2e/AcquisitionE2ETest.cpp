@@ -390,5 +390,32 @@ TEST(Acquisition, ScheduleTicksFollowPostTimesThePauseAndTheDaySwitch) {
   EXPECT_TRUE(login);
 }
 
+// A day whose last run ended in 13 (a race never finished) or 14 (a page
+// kept failing) still switches: the next meeting day logs in afresh.
+TEST(Acquisition, TheDaySwitchLogsInAgainWhateverTheDayEndedIn) {
+  Acquisition a({}, "2026-12-06 09:40:00");
+  TIPat& s = a.control->FIPat;
+  int logins = 0;
+  a.sink.onStatus = [&](const TIPat& x) { logins += x.IPatState == TIPat::Login; };
+  ASSERT_EQ(a.control->StartRoutine(true), TStartResult::Started);
+  a.Await(a.control->FIPatThread);
+  ASSERT_EQ(s.IPatState, TIPat::RunEnd);
+  const std::string key = s.SessionKey;
+  a.Now("2026-12-06 20:00:01");
+  ASSERT_TRUE(a.control->TimerTick(true));
+  a.Await(a.control->FIPatThread);
+  EXPECT_EQ(logins, 2);
+  EXPECT_NE(s.SessionKey, key);
+  EXPECT_EQ(s.MeetingDate, At("2026-12-07 00:00:00"));
+  // The evening's login already sees the next day's meetings, whose odds
+  // pages on their pre-sale are refused: the run gives up.
+  EXPECT_EQ(s.IPatState, TIPat::Aborted);
+  a.Now("2026-12-07 20:00:01");
+  ASSERT_TRUE(a.control->TimerTick(true));
+  a.Await(a.control->FIPatThread);
+  EXPECT_EQ(logins, 3);
+  EXPECT_EQ(s.MeetingDate, At("2026-12-08 00:00:00"));
+}
+
 }  // namespace
 }  // namespace vorpa

@@ -103,6 +103,26 @@ TEST_F(DecodeTest, RaceHeadingsAndMarks) {
   EXPECT_FALSE(ipat.Status[1][3].FinalMark);  // other marks: no odds pages
 }
 
+TEST_F(DecodeTest, ARaceCancelledLaterInTheDayIsNoLongerListed) {
+  TPageBuilder morning = MenuPage(0);
+  morning.T("[4][3,1][4][1,2]<1>", "7R").T("[4][3,1][4][1,3]<1>", "8R");
+  ASSERT_EQ(Menu(morning, false), 0);
+  ipat.Status[1][7].Selected = true;
+  ASSERT_TRUE(ipat.Status[1][7].Listed && ipat.Status[1][8].Listed);
+  TPageBuilder later = MenuPage(0);
+  later.T("[4][3,1][4][1,2]<1>", "7R").T("[4][3,1][4][3,2]<1>", "中止");
+  later.T("[4][3,1][4][1,3]<1>", "8R").T("[4][3,1][4][3,3]<1>", "(最終)");
+  EXPECT_EQ(Menu(later, false), 0);
+  EXPECT_FALSE(ipat.Status[1][7].Listed);
+  EXPECT_FALSE(ipat.Status[1][7].Selected);
+  EXPECT_TRUE(ipat.Status[1][8].Listed);
+  // A meeting whose every race is cancelled has its race table all the same.
+  TPageBuilder allOff = MenuPage(0);
+  allOff.T("[4][3,1][4][1,2]<1>", "8R").T("[4][3,1][4][3,2]<1>", "中止");
+  EXPECT_EQ(Menu(allOff, false), 0);
+  EXPECT_FALSE(ipat.Status[1][8].Listed);
+}
+
 TEST_F(DecodeTest, ShownMeetingPicksTheSlotByOptionPosition) {
   TPageBuilder b = MenuPage(2);
   b.F("[4][j]", "6032300000");  // the later entry wins

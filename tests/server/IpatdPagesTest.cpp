@@ -370,7 +370,7 @@ TEST(IpatdPagesTest, TheDayMovesThroughItsStates) {
 }
 
 TEST(IpatdPagesTest, TheDayHasItsExceptions) {
-  IpatdServer server({"--seed", "11", "--now", "2026-12-06 20:00:00"});
+  IpatdServer server({"--seed", "11", "--now", "2026-12-06 19:00:00"});
   const json t = Truth(server);
   int cancelled = 0, noExacta = 0, deadHeat = 0, scratched = 0, refunds = 0, firstStarts = 0;
   std::set<std::string> marks;
@@ -401,8 +401,41 @@ TEST(IpatdPagesTest, TheDayHasItsExceptions) {
   EXPECT_GT(firstStarts, 0);
   EXPECT_EQ(marks.size(), 3u);
   // The same seed and date give the same day.
-  IpatdServer again({"--seed", "11", "--now", "2026-12-06 20:00:00"});
+  IpatdServer again({"--seed", "11", "--now", "2026-12-06 19:00:00"});
   EXPECT_EQ(again.Truth(), server.Truth());
+}
+
+TEST(IpatdPagesTest, RacesCancelledDuringTheDayAndTheEveningSwitchToTheNextDay) {
+  const std::string venue = Truth(IpatdServer({"--seed", "11", "--now", "2026-12-06 10:00:00"}))["meetings"][0]["venue"];
+  IpatdServer server({"--seed", "11", "--now", "2026-12-06 10:00:00", "--cancel-from", "2026-12-06," + venue + ",8",
+                      "--cancel-from", "2026-12-07," + venue + ",1"});
+  json t = Truth(server);
+  // Race 7 of this day is its own cancelled race.
+  const std::string post7 = t["meetings"][0]["races"][6]["postTime"];
+  auto race = [&](int no) { return t["meetings"][0]["races"][no - 1]; };
+  EXPECT_FALSE(race(8)["cancelled"].get<bool>());
+  EXPECT_FALSE(race(8)["odds"].is_null());
+  ASSERT_TRUE(server.SetNow("2026-12-06 " + post7 + ":00"));
+  t = Truth(server);
+  EXPECT_FALSE(race(6)["cancelled"].get<bool>());
+  for (int no = 8; no <= 12; ++no) {
+    EXPECT_TRUE(race(no)["cancelled"].get<bool>()) << no;
+    EXPECT_EQ(race(no)["oddsMark"], "中止") << no;
+    EXPECT_TRUE(race(no)["odds"].is_null()) << no;
+  }
+  ASSERT_TRUE(server.SetNow("2026-12-06 19:00:00"));
+  t = Truth(server);
+  EXPECT_TRUE(race(12)["result"].is_null());
+  EXPECT_FALSE(race(6)["result"].is_null());
+  // The second meeting is not touched; the evening serves the next day,
+  // whose meetings at that venue (if any) are cancelled from race 1.
+  for (const json& r : t["meetings"][1]["races"]) EXPECT_EQ(r["cancelled"], r["no"] == 0) << r["no"];
+  ASSERT_TRUE(server.SetNow("2026-12-06 20:00:00"));
+  t = Truth(server);
+  EXPECT_EQ(t["date"], "2026-12-07");
+  for (const json& m : t["meetings"])
+    if (m["venue"] == venue && m["soldToday"].get<bool>())
+      for (const json& r : m["races"]) EXPECT_TRUE(r["cancelled"].get<bool>());
 }
 
 TEST(IpatdPagesTest, ErrorPagesAndRefusals) {
