@@ -16,6 +16,7 @@
 #include "ui/GridText.h"
 #include "ui/ViewToQt.h"
 #include "view/CalcEntry.h"
+#include "view/Zoom.h"
 
 namespace vorpa {
 
@@ -24,6 +25,8 @@ namespace {
 // The controls right of the grid sit on a panel whose left edge is at
 // x = 215 of the page and whose top is at y = 4.
 constexpr int kPanelLeft = 215, kPanelTop = 4;
+// The grid's design size.
+constexpr QSize kGridSize(207, 293);
 
 QRect At(int left, int top, int width, int height) {
   return QRect(left - kPanelLeft, top - kPanelTop, width, height);
@@ -81,8 +84,7 @@ void TCalcTab::CreateControls(QWidget* page) {
   sgOddsCalc->setSelectionBehavior(QAbstractItemView::SelectRows);
   sgOddsCalc->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   sgOddsCalc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  sgOddsCalc->setMinimumSize(207, 293);
-  sgOddsCalc->setFixedWidth(207);
+  SetZoom(kZoomMin);
   SetCurrentCellQuietly(sgOddsCalc, 1, 0);
 
   auto* panel = new QWidget(page);
@@ -153,6 +155,12 @@ QWidget* TCalcTab::CreateEntryPanel(QWidget* page) {
   note->setObjectName("lblEntryNote");
   form->addRow(note);
   return box;
+}
+
+void TCalcTab::SetZoom(int zoom) {
+  ZoomGrid(sgOddsCalc, zoom);
+  sgOddsCalc->setMinimumSize(Zoomed(kGridSize.width(), zoom), kGridSize.height());
+  sgOddsCalc->setFixedWidth(Zoomed(kGridSize.width(), zoom));
 }
 
 TCalcLines TCalcTab::Lines() const {

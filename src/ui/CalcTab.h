@@ -31,6 +31,8 @@ class TCalcTab : public QObject {
   void CalcProfit();
   // The odds matrices shown, whose odds boxes and formations take.
   void SetOddsViews(const std::array<TOddsView, kPairKinds>& views);
+  // The grid at `zoom` percent of its design size.
+  void SetZoom(int zoom);
 
   QTableWidget* sgOddsCalc;
   QLineEdit* edtBuyTotal;

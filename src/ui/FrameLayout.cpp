@@ -15,6 +15,11 @@ TFrameLayout::~TFrameLayout() {
   while (QLayoutItem* item = takeAt(0)) delete item;
 }
 
+void TFrameLayout::SetPlacer(TPlacer placer) {
+  placer_ = std::move(placer);
+  invalidate();
+}
+
 void TFrameLayout::AddControl(QWidget* widget, const TFrameControl& control) {
   addChildWidget(widget);
   items_.append({new QWidgetItem(widget), control, false});
@@ -58,7 +63,8 @@ void TFrameLayout::setGeometry(const QRect& rect) {
     }
     // Straight onto the widget: the rectangle is exact, whatever the
     // widget's own size hints say.
-    const TFrameRect r = GrownRect(p.Control, extra.width(), extra.height());
+    const TFrameRect r = placer_ ? placer_(p.Control, extra)
+                                 : GrownRect(p.Control, extra.width(), extra.height());
     p.Item->widget()->setGeometry(rect.left() + r.Left, rect.top() + r.Top, r.Width, r.Height);
   }
 }

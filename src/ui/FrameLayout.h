@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QList>
 #include <QSize>
+#include <functional>
 
 #include "view/FrameGeometry.h"
 
@@ -17,6 +18,11 @@ class TFrameLayout : public QLayout {
   // share (it may be `parent` itself).
   TFrameLayout(QWidget* parent, const QWidget* sizer, QSize designSize);
   ~TFrameLayout() override;
+
+  // Where a control goes when the sizer has `extra` beyond the design
+  // size; GrownRect unless set (the main window places by its zoom).
+  using TPlacer = std::function<TFrameRect(const TFrameControl& control, QSize extra)>;
+  void SetPlacer(TPlacer placer);
 
   // Places `widget` (a child of the layout's widget) by `control`.
   void AddControl(QWidget* widget, const TFrameControl& control);
@@ -38,6 +44,7 @@ class TFrameLayout : public QLayout {
   QList<TPlaced> items_;
   const QWidget* sizer_;
   QSize design_;
+  TPlacer placer_;
 };
 
 }  // namespace vorpa

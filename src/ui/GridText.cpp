@@ -5,12 +5,14 @@
 
 #include "core/Cp932.h"
 #include "ui/GridTextDelegate.h"
+#include "view/FrameGeometry.h"
+#include "view/Zoom.h"
 
 namespace vorpa {
 
-QFont GridFont() {
+QFont GridFont(int zoom) {
   QFont font("Noto Sans Mono CJK JP");
-  font.setPixelSize(12);
+  font.setPixelSize(Zoomed(12, zoom));
   // Smoothed, so that dense kanji stay legible; fully hinted, so that
   // stems and the decimal point sit on whole pixels and a point stays a
   // point instead of smearing into a comma.
@@ -34,7 +36,12 @@ void SetUpGrid(QTableWidget* grid, const std::vector<std::string>& headers,
   for (const std::string& h : headers) labels << QString::fromStdString(Cp932ToUtf8(h));
   grid->setHorizontalHeaderLabels(labels);
   grid->horizontalHeader()->setMinimumSectionSize(1);
-  for (size_t c = 0; c < widths.size(); ++c) grid->setColumnWidth(static_cast<int>(c), widths[c]);
+  QVariantList design;
+  for (size_t c = 0; c < widths.size(); ++c) {
+    grid->setColumnWidth(static_cast<int>(c), widths[c]);
+    design.append(widths[c]);
+  }
+  grid->setProperty("designWidths", design);
   grid->horizontalHeader()->setFixedHeight(grid->verticalHeader()->defaultSectionSize() + 4);
   grid->verticalHeader()->hide();
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -57,6 +64,42 @@ void ClearBody(QTableWidget* grid) {
   TGridBatch batch(grid);
   for (int r = 0; r < grid->rowCount(); ++r)
     for (int c = 0; c < grid->columnCount(); ++c) SetCellText(grid, r + 1, c, "");
+}
+
+void ZoomGrid(QTableWidget* grid, int zoom) {
+  const QVariant before = grid->property("zoom");
+  if (before.isValid() ? before.toInt() == zoom : zoom == kZoomMin) return;
+  grid->setProperty("zoom", zoom);
+  grid->setFont(GridFont(zoom));
+  grid->verticalHeader()->setDefaultSectionSize(Zoomed(kGridRowHeight, zoom));
+  grid->horizontalHeader()->setFixedHeight(Zoomed(kGridRowHeight, zoom) + 4);
+  const QVariantList widths = grid->property("designWidths").toList();
+  for (qsizetype c = 0; c < widths.size(); ++c)
+    grid->setColumnWidth(static_cast<int>(c), Zoomed(widths[c].toInt(), zoom));
+  // At the design size every grid fits its place; a zoomed one may not:
+  // where the design has no scroll bar, one shows when needed.
+  if (!grid->property("designScroll").isValid())
+    grid->setProperty("designScroll", QPoint(grid->horizontalScrollBarPolicy(),
+                                             grid->verticalScrollBarPolicy()));
+  const QPoint design = grid->property("designScroll").toPoint();
+  auto policy = [zoom](int designPolicy) {
+    return zoom > kZoomMin && designPolicy == Qt::ScrollBarAlwaysOff
+               ? Qt::ScrollBarAsNeeded
+               : static_cast<Qt::ScrollBarPolicy>(designPolicy);
+  };
+  grid->setHorizontalScrollBarPolicy(policy(design.x()));
+  grid->setVerticalScrollBarPolicy(policy(design.y()));
+}
+
+int GridZoom(const QTableWidget* grid) {
+  const QVariant zoom = grid->property("zoom");
+  return zoom.isValid() ? zoom.toInt() : kZoomMin;
+}
+
+void GrowRows(QTableWidget* grid, int designHeight) {
+  const int zoom = GridZoom(grid);
+  grid->verticalHeader()->setDefaultSectionSize(GrownRowHeight(
+      Zoomed(kGridRowHeight, zoom), Zoomed(designHeight, zoom), grid->height()));
 }
 
 void SetCellText(QTableWidget* grid, int row, int col, const std::string& cp932) {

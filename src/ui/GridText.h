@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "view/Zoom.h"  // kGridRowHeight
+
 namespace vorpa {
 
 // The fixed-pitch 12-pixel font of the grids and the result boxes (a
-// full-width character as wide as two half-width ones), smoothed.
-QFont GridFont();
-// Row height of the grids at the design size.
-constexpr int kGridRowHeight = 14;
+// full-width character as wide as two half-width ones), smoothed; at a
+// zoom in percent, that many times as large.
+QFont GridFont(int zoom = 100);
 // A grid in that font with rows of kGridRowHeight.
 QTableWidget* NewViewGrid(QWidget* parent, const char* name);
 
@@ -26,6 +27,16 @@ void SetUpGrid(QTableWidget* grid, const std::vector<std::string>& headers,
 void SetBodyRows(QTableWidget* grid, int rows);
 // Empties every body cell.
 void ClearBody(QTableWidget* grid);
+
+// Zooms a grid set up by SetUpGrid: its font, rows, header and column
+// widths at `zoom` percent of their design sizes. Above 100 the grid
+// scrolls where its zoomed cells do not fit.
+void ZoomGrid(QTableWidget* grid, int zoom);
+// The zoom ZoomGrid last gave the grid (100 before).
+int GridZoom(const QTableWidget* grid);
+// The rows of a grid whose fixed rows fill `designHeight` at the design
+// size grow with its present height (never below the zoomed design).
+void GrowRows(QTableWidget* grid, int designHeight);
 
 void SetCellText(QTableWidget* grid, int row, int col, const std::string& cp932);
 std::string CellText(const QTableWidget* grid, int row, int col);

@@ -11,6 +11,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWheelEvent>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
@@ -39,6 +42,7 @@
 #include "ui/ViewToQt.h"
 #include "view/StartMessages.h"
 #include "view/SettingEdit.h"
+#include "view/Zoom.h"
 
 namespace vorpa {
 namespace {
@@ -157,6 +161,15 @@ void TMainForm::CreateActions() {
   actCopy = NewAction("actCopy", "コピー(&Y)", "");
   actCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   addAction(actCopy);
+  actZoomIn = NewAction("actZoomIn", "拡大", "拡大 | 表・一覧・結果の文字を大きくします。");
+  actZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  actZoomOut = NewAction("actZoomOut", "縮小", "縮小 | 表・一覧・結果の文字を小さくします。");
+  actZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  actZoomReset = NewAction("actZoomReset", "標準", "標準 | 表・一覧・結果を標準の大きさにします。");
+  actZoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  actZoomFit = NewAction("actZoomFit", "ウィンドウに合わせる",
+                         "ウィンドウに合わせる | 出馬表とオッズ表がウィンドウに収まる最大の大きさにします。");
+  actZoomFit->setCheckable(true);
 
   connect(actEnd, &QAction::triggered, this, &QWidget::close);
   connect(actManual, &QAction::triggered, this, &TMainForm::actManualExecute);
@@ -196,6 +209,11 @@ void TMainForm::CreateMenus() {
   view->addAction(actSortRenOdds);
   view->addSeparator();
   view->addAction(actDistortion);
+  view->addSeparator();
+  view->addAction(actZoomIn);
+  view->addAction(actZoomOut);
+  view->addAction(actZoomReset);
+  view->addAction(actZoomFit);
   QMenu* set = mm->addMenu(U("設定(&S)"));
   set->addAction(actSetting);
   QMenu* help = mm->addMenu(U("ヘルプ(&H)"));
@@ -261,10 +279,14 @@ void TMainForm::CreateControls() {
   tmIPAT->setObjectName("tmIPAT");
   connect(tmIPAT, &QTimer::timeout, this, &TMainForm::tmIPATTimer);
 
-  // Every control at its design place, growing with the window.
-  auto* frame = new TFrameLayout(client, this, QSize(kDesignWidth, kDesignHeight));
+  // Every control at its design place, growing with the window and
+  // moving with the zoom.
+  frame_ = new TFrameLayout(client, this, QSize(kDesignWidth, kDesignHeight));
   for (const TFrameControl& c : MainFrameControls())
-    frame->AddControl(client->findChild<QWidget*>(c.Name, Qt::FindDirectChildrenOnly), c);
+    frame_->AddControl(client->findChild<QWidget*>(c.Name, Qt::FindDirectChildrenOnly), c);
+  frame_->SetPlacer([this](const TFrameControl& c, QSize extra) {
+    return ZoomedMainRect(c, extra.width(), extra.height(), zoom_);
+  });
 }
 
 void TMainForm::CreateToolBar() {
@@ -314,6 +336,7 @@ void TMainForm::FormCreate() {
   SetUpRaceList();
   SetUpRaceCard();
   SetUpAnalysisTabs();
+  SetUpZoom();
   // On race days acquisition starts by itself, once the window is up.
   const int day = DayOfWeek(Clock.Now());
   if (Setting.AutoIPat && (day == 1 || day == 7))
@@ -360,7 +383,12 @@ void TMainForm::LoadWindowInfo() {
 }
 
 void TMainForm::ApplyWindowInfo() {
-  if (!PlacementApplies(WindowInfo)) return;
+  std::vector<TFrameRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect g = screen->geometry();
+    screens.push_back({g.left(), g.top(), g.width(), g.height()});
+  }
+  if (!PlacementApplies(WindowInfo, screens)) return;
   setGeometry(WindowInfo.WinLeft, WindowInfo.WinTop, WindowInfo.WinWidth, WindowInfo.WinHeight);
   switch (StateToApply(WindowInfo)) {
     case kWinMinimized: setWindowState(Qt::WindowMinimized); break;
@@ -440,10 +468,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     pnlRecvDblClick();
     return true;
   }
-  if (watched == sgSyutuba && event->type() == QEvent::Resize) {
-    const int height = static_cast<QResizeEvent*>(event)->size().height();
-    sgSyutuba->verticalHeader()->setDefaultSectionSize(
-        GrownRowHeight(kGridRowHeight, MainFrameControl("sgSyutuba").Design.Height, height));
+  if (watched == sgSyutuba && event->type() == QEvent::Resize)
+    GrowRows(sgSyutuba, MainFrameControl("sgSyutuba").Design.Height);
+  if (event->type() == QEvent::Wheel && watched->property("zoomsByWheel").toBool() &&
+      (static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier)) {
+    const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+    if (delta != 0) ChangeZoom(StepZoom(zoom_, delta));
+    return true;
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -18,6 +18,7 @@
 #include "view/RaceCard.h"
 #include "view/WindowInfo.h"
 
+class QAbstractScrollArea;
 class QAction;
 class QFrame;
 class QLabel;
@@ -31,6 +32,7 @@ class QToolBar;
 namespace vorpa {
 
 class TCalcTab;
+class TFrameLayout;
 class TChartTabs;
 class TEstimateTab;
 class TOddsTab;
@@ -119,6 +121,19 @@ class TMainForm : public QMainWindow, public TIPatSink {
   QAction* actShowAbout;
   QAction* actCopy;
   QAction* actDistortion;  // "表示" > "歪み表示": the overlay of the pair matrices
+  // Zoom of the grids, lists and result texts ("表示" menu).
+  QAction* actZoomIn;
+  QAction* actZoomOut;
+  QAction* actZoomReset;
+  QAction* actZoomFit;
+
+  // Shows the grids, lists and result texts at `zoom` percent (100..250),
+  // or at the largest zoom that fits the window, again at every resize,
+  // for kZoomFit; the zoom kept in Vorpa.Ini stays (--zoom).
+  void SetZoom(int zoom);
+  // The zoom shown, in percent, and whether it follows the window's size.
+  int Zoom() const { return zoom_; }
+  bool ZoomFits() const { return zoomFit_; }
 
   // Acquisition (MainFrmIPat.cpp): checks actIPat and runs the start
   // routine, as on race days at start-up.
@@ -154,6 +169,8 @@ class TMainForm : public QMainWindow, public TIPatSink {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate();
@@ -174,6 +191,13 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void pnlRecvDblClick();
   void actManualExecute();
   void actShowAboutExecute();
+  // Zoom (MainFrmZoom.cpp): the user's choice, shown and kept.
+  void SetUpZoom();
+  void ChangeZoom(int zoom);
+  void ApplyZoom(int percent);
+  void Refit();
+  // Ctrl+wheel over `grid`'s viewport zooms.
+  void ZoomByWheel(QAbstractScrollArea* grid);
   void actSettingExecute();
   void actMojipanelExecute();
   void actOutPatDataExecute();  // MainFrmPatOut.cpp
@@ -213,6 +237,9 @@ class TMainForm : public QMainWindow, public TIPatSink {
   TLogLines log_;
   bool closing_ = false;
   bool estimatesStale_ = false;  // "推定" waits to be filled until it shows
+  TFrameLayout* frame_ = nullptr;
+  int zoom_ = 100;
+  bool zoomFit_ = false;
 };
 
 }  // namespace vorpa

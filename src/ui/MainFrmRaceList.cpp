@@ -49,7 +49,7 @@ class TRowAtPress : public QObject {
 
 void TMainForm::SetUpRaceList() {
   SetUpGrid(sgRace, {Utf8ToCp932("レース"), Utf8ToCp932("発走"), Utf8ToCp932("決着")},
-            {40, 33, 88});
+            {kRaceListColumnWidths.begin(), kRaceListColumnWidths.end()});
   sgRace->setSelectionBehavior(QAbstractItemView::SelectRows);
   connect(sgRace, &QTableWidget::currentCellChanged, this,
           [this](int row, int, int oldRow, int) {

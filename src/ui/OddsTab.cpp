@@ -1,8 +1,7 @@
 #include "ui/OddsTab.h"
 
-#include <QGridLayout>
+#include <QEvent>
 #include <QHelpEvent>
-#include <QResizeEvent>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QToolTip>
@@ -12,7 +11,7 @@
 #include "ui/GridText.h"
 #include "ui/StyledCellDelegate.h"
 #include "ui/ViewToQt.h"
-#include "view/FrameGeometry.h"
+#include "view/Zoom.h"
 
 namespace vorpa {
 
@@ -28,8 +27,8 @@ constexpr TTabNames kNames[kPairKinds] = {{"sgWaku", "sgSortedWaku", "lgdWaku"},
                                           {"sgUmatan", "sgSortedUmatan", "lgdUmatan"},
                                           {"sgWide", "sgSortedWide", "lgdWide"}};
 
-// Design sizes: the matrix of 8 frames, of 18 horses, and the sorted list.
-constexpr QSize kFrameMatrixSize(292, 139), kHorseMatrixSize(614, 289), kSortedSize(110, 289);
+// Design size of the matrix of 18 horses.
+constexpr QSize kHorseMatrixSize(614, 289);
 
 }  // namespace
 
@@ -42,23 +41,13 @@ TOddsTab::TOddsTab(QWidget* page, TPairKind kind)
   SetUpMatrix();
   SetUpSorted();
   // The matrix at the top left, the sorted list at the same place on every
-  // tab. The sorted list and the horse matrix grow downwards with the page,
-  // the matrix's rows with it; the frame matrix keeps its design size.
-  auto* layout = new QGridLayout(page);
-  layout->setContentsMargins(4, 4, 4, 4);
-  layout->setSpacing(4);
-  layout->setColumnMinimumWidth(0, kHorseMatrixSize.width());
-  if (Kind == kPairBracket) {
-    layout->addWidget(Matrix, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
-  } else {
-    layout->addWidget(Matrix, 0, 0, 2, 1, Qt::AlignLeft);
-    Matrix->installEventFilter(this);
-  }
-  layout->addWidget(Sorted, 0, 1);
-  layout->addWidget(Legend, 1, 1);
+  // tab (view/Zoom.h). The sorted list and the horse matrix grow downwards
+  // with the page, the matrix's rows with it; the frame matrix keeps its
+  // (zoomed) design size.
   Legend->setObjectName(kNames[kind].Legend);
   Legend->hide();
-  layout->setColumnStretch(2, 1);
+  page->installEventFilter(this);
+  Place();
 }
 
 bool TOddsTab::eventFilter(QObject* watched, QEvent* event) {
@@ -70,12 +59,27 @@ bool TOddsTab::eventFilter(QObject* watched, QEvent* event) {
     else QToolTip::showText(help->globalPos(), tip, Matrix->viewport());
     return true;
   }
-  if (watched == Matrix && event->type() == QEvent::Resize) {
-    const int height = static_cast<QResizeEvent*>(event)->size().height();
-    Matrix->verticalHeader()->setDefaultSectionSize(
-        GrownRowHeight(kGridRowHeight, kHorseMatrixSize.height(), height));
-  }
+  if (watched == Matrix->parent() && event->type() == QEvent::Resize) Place();
   return QObject::eventFilter(watched, event);
+}
+
+// The legend, while it shows, takes its room at the bottom of the sorted
+// list's place.
+void TOddsTab::Place() {
+  const QWidget* page = Matrix->parentWidget();
+  const TOddsTabRects r = OddsTabRects(page->width(), page->height(), Kind == kPairBracket, GridZoom(Matrix));
+  Matrix->setGeometry(r.Matrix.Left, r.Matrix.Top, r.Matrix.Width, r.Matrix.Height);
+  const int legend = distortionShown_ ? TDistortionLegend::kHeight + 4 : 0;
+  Sorted->setGeometry(r.Sorted.Left, r.Sorted.Top, r.Sorted.Width, r.Sorted.Height - legend);
+  Legend->setGeometry(r.Sorted.Left, r.Sorted.Top + r.Sorted.Height - TDistortionLegend::kHeight,
+                      r.Sorted.Width, TDistortionLegend::kHeight);
+  if (Kind != kPairBracket) GrowRows(Matrix, kHorseMatrixSize.height());
+}
+
+void TOddsTab::SetZoom(int zoom) {
+  ZoomGrid(Matrix, zoom);
+  ZoomGrid(Sorted, zoom);
+  Place();
 }
 
 void TOddsTab::SetUpMatrix() {
@@ -89,12 +93,6 @@ void TOddsTab::SetUpMatrix() {
   }
   Matrix->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Matrix->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  if (Kind == kPairBracket) {
-    Matrix->setFixedSize(kFrameMatrixSize);
-  } else {
-    Matrix->setMinimumSize(kHorseMatrixSize);
-    Matrix->setFixedWidth(kHorseMatrixSize.width());
-  }
   Matrix->viewport()->installEventFilter(this);
   Matrix->setItemDelegate(new TStyledCellDelegate(
       [this](int col, int row, const std::string& text) {
@@ -111,8 +109,6 @@ void TOddsTab::SetUpSorted() {
   Sorted->setSelectionBehavior(QAbstractItemView::SelectRows);
   Sorted->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Sorted->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Sorted->setMinimumSize(kSortedSize);
-  Sorted->setFixedWidth(kSortedSize.width());
   Sorted->setItemDelegate(new TStyledCellDelegate(
       [kind = Kind](int col, int, const std::string& text) {
         return SortedCellStyle(kind, col, text, Setting);
@@ -157,8 +153,8 @@ void TOddsTab::ShowDistortion(const TDistortionView* view) {
   if (!view && !was) return;
   if (view) distortion_ = *view;
   // The sorted list gives the legend its room below it.
-  Sorted->setMinimumHeight(kSortedSize.height() - (view ? TDistortionLegend::kHeight + 4 : 0));
   Legend->setVisible(distortionShown_);
+  Place();
   Repaint();
 }
 

@@ -30,6 +30,8 @@ class TOddsTab : public QObject {
   // The tooltip of matrix body cell (row, col) from 1: its fair odds and
   // ratio while the overlay shows and the cell has odds, else empty.
   QString CellToolTip(int row, int col) const;
+  // Both grids at `zoom` percent of their design sizes.
+  void SetZoom(int zoom);
 
   const TPairKind Kind;
   QTableWidget* Matrix;  // sgWaku, sgBaren, sgUmatan, sgWide
@@ -40,10 +42,12 @@ class TOddsTab : public QObject {
   void BetClicked(const TCalcRow& bet);
 
  protected:
-  // The horse matrix's rows grow with its height; the overlay's tooltips.
+  // The grids follow the page's size; the overlay's tooltips.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Puts the grids (and the legend) in their places on the page at their zoom.
+  void Place();
   void SetUpMatrix();
   void SetUpSorted();
   void MatrixClick(int row, int col);

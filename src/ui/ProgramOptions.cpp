@@ -33,6 +33,8 @@ const TOption kOptions[] = {
      }},
     {"--tab", "NAME", "show the tab with this caption",
      [](TProgramOptions* o, const char* v) { o->Tab = v; }},
+    {"--zoom", "PERCENT", "show the grids, lists and result texts at PERCENT (100 to 250), or \"fit\" to the window, for this run",
+     [](TProgramOptions* o, const char* v) { o->Zoom = v; }},
     {"--settings-page", "NAME", "open the settings dialog at the page with this caption",
      [](TProgramOptions* o, const char* v) { o->SettingsPage = v; }},
     {"--screenshot", "FILE", "render the main window (or the settings dialog) to the PNG file FILE and exit",

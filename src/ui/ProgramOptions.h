@@ -15,6 +15,7 @@ struct TProgramOptions {
   std::string Select;      // --select: the race, as the list shows it (東京11)
   int Reading = 0;         // --reading N: the N-th reading, oldest first
   std::string Tab;         // --tab: the caption of the tab to show
+  std::string Zoom;        // --zoom: a percent 100..250 or "fit", for this run
   std::string SettingsPage;  // --settings-page: the settings dialog at this page
   std::string Screenshot;  // --screenshot FILE.png: render the window and exit
   std::string ClockStart;  // --clock-start: the clock starts here and runs on

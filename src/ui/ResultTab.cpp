@@ -44,3 +44,11 @@ void TResultTab::ShowResult(const TRace& race) {
 }
 
 }  // namespace vorpa
+
+namespace vorpa {
+
+void TResultTab::SetZoom(int zoom) {
+  for (QPlainTextEdit* m : {memHyousu, memCyakusa, memResult}) m->setFont(GridFont(zoom));
+}
+
+}  // namespace vorpa

@@ -16,6 +16,8 @@ class TResultTab : public QObject {
   explicit TResultTab(QWidget* page);
   // Empties the three boxes and fills them from the race.
   void ShowResult(const TRace& race);
+  // The boxes' text at `zoom` percent of its design size.
+  void SetZoom(int zoom);
 
   QPlainTextEdit* memHyousu;
   QPlainTextEdit* memCyakusa;

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -14,6 +15,7 @@
 #include "ui/ProgramOptions.h"
 #include "ui/SettingForm.h"
 #include "view/StartMessages.h"
+#include "view/Zoom.h"
 
 namespace vorpa {
 
@@ -53,6 +55,22 @@ bool SelectTab(QTabWidget* tabs, const std::string& tab, std::string* error) {
   return false;
 }
 
+bool ParseZoom(const std::string& text, int* zoom, std::string* error) {
+  if (text == "fit") {
+    *zoom = kZoomFit;
+    return true;
+  }
+  char* end = nullptr;
+  const long n = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end || n < kZoomMin || n > kZoomMax) {
+    *error = "--zoom: not a zoom (" + std::to_string(kZoomMin) + " to " + std::to_string(kZoomMax) +
+             ", or fit): " + text;
+    return false;
+  }
+  *zoom = static_cast<int>(n);
+  return true;
+}
+
 }  // namespace
 
 bool ApplyViewOptions(TMainForm& form, const TProgramOptions& opts, std::string* error,
@@ -61,6 +79,11 @@ bool ApplyViewOptions(TMainForm& form, const TProgramOptions& opts, std::string*
     form.AddLog(m.Log);
     notes->push_back(m.Stderr);
   };
+  if (!opts.Zoom.empty()) {
+    int zoom = 0;
+    if (!ParseZoom(opts.Zoom, &zoom, error)) return false;
+    form.SetZoom(zoom);
+  }
   std::error_code ec;
   const bool missing = !opts.DataDir.empty() && !std::filesystem::is_directory(opts.DataDir, ec);
   if (!opts.DataDir.empty()) Setting.MojiPath = opts.DataDir;

@@ -1,6 +1,7 @@
 #pragma once
-// What the main window shows at start from the command line (--data-dir,
-// --open-date, --select, --reading, --tab) and its picture (--screenshot).
+// What the main window shows at start from the command line (--zoom,
+// --data-dir, --open-date, --select, --reading, --tab) and its picture
+// (--screenshot).
 #include <string>
 #include <vector>
 
@@ -12,7 +13,8 @@ class TMainForm;
 class TSettingForm;
 struct TProgramOptions;
 
-// Applies the options in order: data directory, date, race, reading, tab.
+// Applies the options in order: zoom, data directory, date, race, reading,
+// tab.
 // False with a message in *error when a value names nothing there. A data
 // folder that does not exist, or a date without race files, still opens:
 // the log list says so and the line for stderr is appended to *notes.

@@ -15,6 +15,7 @@
 #include "ui/MainFrm.h"
 #include "ui/ProgramOptions.h"
 #include "ui/ProgramIcon.h"
+#include "ui/QtTranslations.h"
 #include "ui/SelDateForm.h"
 #include "ui/SettingForm.h"
 #include "ui/ViewOptions.h"
@@ -53,6 +54,8 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName("Vorpa");
   QApplication::setWindowIcon(vorpa::VorpaIcon());
+  if (!vorpa::InstallQtTranslations(&app))
+    std::fprintf(stderr, "vorpa: Qt's Japanese translations are not installed (qt6-translations-l10n)\n");
 
   vorpa::TMainForm mainForm(vorpa::ConfigDir(opts.ConfigDir), clock.get());
   const vorpa::TAppForms forms = vorpa::CreateAppForms(&mainForm);

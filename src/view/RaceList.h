@@ -1,6 +1,7 @@
 #pragma once
 // The race list of a meeting date: one text line per race file, sorted as
 // text, whose parts the list's three columns show.
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,9 @@ enum TKaisaiOrder { kListByVenue = 0, kListByTime = 1 };
 // "  *" for a finished race whose popularities are not known; "" before
 // the result.
 std::string FinishText(const TRace& race);
+
+// Column widths of the race list sgRace: "レース", "発走", "決着".
+constexpr std::array<int, 3> kRaceListColumnWidths = {40, 33, 88};
 
 // The line of a race: the sort key ("hhmm" of the post time by time order,
 // else "9999"), the venue's code digit, the six name bytes (venue name and

@@ -121,7 +121,7 @@ if [ -f "$deb" ]; then
   dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/vorpa/examples/vorpa-fetch.service \
     | grep -q '^ExecStart=/usr/bin/timeout 13h /usr/bin/vorpa-tool fetch$' || fail "packaged service command"
   depends=$(dpkg-deb -f "$deb" Depends)
-  for lib in libqt6widgets6 libqt6charts6 libcurl4 'libicu[0-9]' libc6 fonts-ipafont-gothic fonts-noto-cjk; do
+  for lib in libqt6widgets6 libqt6charts6 libcurl4 'libicu[0-9]' libc6 fonts-ipafont-gothic fonts-noto-cjk qt6-translations-l10n; do
     echo "$depends" | grep -qE "(^|, )$lib" || fail "Depends lacks $lib: $depends"
   done
   [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "architecture"
