@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/Cp932.h"
 #include "ui/GridTextDelegate.h"
@@ -98,8 +99,14 @@ int GridZoom(const QTableWidget* grid) {
 
 void GrowRows(QTableWidget* grid, int designHeight) {
   const int zoom = GridZoom(grid);
-  grid->verticalHeader()->setDefaultSectionSize(GrownRowHeight(
-      Zoomed(kGridRowHeight, zoom), Zoomed(designHeight, zoom), grid->height()));
+  const int row = Zoomed(kGridRowHeight, zoom);
+  if (zoom == kZoomMin) {
+    grid->verticalHeader()->setDefaultSectionSize(GrownRowHeight(row, designHeight, grid->height()));
+    return;
+  }
+  // Zoomed, the rows share the height below the header.
+  const int room = grid->height() - 2 * grid->frameWidth() - grid->horizontalHeader()->height();
+  grid->verticalHeader()->setDefaultSectionSize(std::max(row, room / std::max(1, grid->rowCount())));
 }
 
 void SetCellText(QTableWidget* grid, int row, int col, const std::string& cp932) {

@@ -35,7 +35,9 @@ void ZoomGrid(QTableWidget* grid, int zoom);
 // The zoom ZoomGrid last gave the grid (100 before).
 int GridZoom(const QTableWidget* grid);
 // The rows of a grid whose fixed rows fill `designHeight` at the design
-// size grow with its present height (never below the zoomed design).
+// size grow with its present height: at zoom 100 in proportion to it,
+// zoomed they share the height below the header (never below the zoomed
+// row height).
 void GrowRows(QTableWidget* grid, int designHeight);
 
 void SetCellText(QTableWidget* grid, int row, int col, const std::string& cp932);

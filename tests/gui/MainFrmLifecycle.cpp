@@ -85,11 +85,14 @@ class MainFrmPlacement : public testing::Test {
   test::TempDir dir_;
 };
 
-TEST_F(MainFrmPlacement, FirstStartAtDesignPlacementThenTheStoredOne) {
+// At the first start the window manager places the window (the program
+// does not move it).
+TEST_F(MainFrmPlacement, FirstStartAtDesignSizeThenTheStoredPlacement) {
   test::WriteFileBytes(dir_.File("Vorpa.Ini"), "[vorpa]\r\nINetID=ZZ99\r\n");
   {
     TMainForm form(dir_.Path());
-    EXPECT_EQ(form.geometry(), QRect(1, 1, 995, 709));
+    EXPECT_EQ(form.size(), QSize(995, 709));
+    EXPECT_FALSE(form.testAttribute(Qt::WA_Moved));
     EXPECT_EQ(form.windowState(), Qt::WindowNoState);
     form.show();
     form.setGeometry(40, 50, 1100, 760);
@@ -136,13 +139,30 @@ TEST_F(MainFrmPlacement, AMaximisedWindowKeepsItsNormalRectangle) {
   EXPECT_EQ(again.normalGeometry(), QRect(30, 40, 1024, 768));
 }
 
-TEST_F(MainFrmPlacement, AZeroInThePlacementIsIgnored) {
-  test::WriteFileBytes(dir_.File("Vorpa.Ini"),
-                       "[WindowInfo]\r\nWinWidth=640\r\nWinHeight=480\r\nWinLeft=0\r\nWinTop=30\r\n"
-                       "WinState=2\r\n");
-  TMainForm form(dir_.Path());
-  EXPECT_EQ(form.size(), QSize(995, 709));
-  EXPECT_EQ(form.windowState(), Qt::WindowNoState);
+// A window at the screen's left edge keeps its place; a zero width, or a
+// place on no screen (the offscreen screen is 800 x 600 at 0, 0), is
+// ignored.
+TEST_F(MainFrmPlacement, AWindowAtTheScreenEdgeKeepsItsPlace) {
+  {
+    TMainForm form(dir_.Path());
+    form.show();
+    form.setGeometry(0, 0, 1000, 720);
+  }
+  EXPECT_EQ(Key("WinLeft"), 0);
+  EXPECT_EQ(Key("WinTop"), 0);
+  {
+    TMainForm again(dir_.Path());
+    EXPECT_EQ(again.geometry(), QRect(0, 0, 1000, 720));
+  }
+  for (const char* placement : {"WinWidth=0\r\nWinHeight=720\r\nWinLeft=0\r\nWinTop=30\r\n",
+                                "WinWidth=1000\r\nWinHeight=720\r\nWinLeft=5000\r\nWinTop=30\r\n"}) {
+    test::WriteFileBytes(dir_.File("Vorpa.Ini"),
+                         std::string("[WindowInfo]\r\n") + placement + "WinState=2\r\n");
+    TMainForm form(dir_.Path());
+    EXPECT_EQ(form.size(), QSize(995, 709)) << placement;
+    EXPECT_FALSE(form.testAttribute(Qt::WA_Moved)) << placement;
+    EXPECT_EQ(form.windowState(), Qt::WindowNoState) << placement;
+  }
 }
 
 TEST(MainFrmLog, KeepsTheLastFourLinesOldestFirst) {
