@@ -202,6 +202,33 @@ void BM_ShowOddsAllChartsPainted(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowOddsAllChartsPainted)->Unit(benchmark::kMillisecond);
 
+// A race shown and every view painted, each tab in turn, in a window of
+// 1600 x 1000 at the zoom given (percent): zoomed grids must not make the
+// window slower to show a race than at the design size.
+void BM_ShowRaceEveryViewPaintedAtZoom(benchmark::State& state) {
+  TMainForm& f = *Window().form;
+  f.show();
+  f.resize(1600, 1000);
+  f.SetZoom(static_cast<int>(state.range(0)));
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    f.ShowRace();
+    for (int tab = 0; tab < f.PageControl1->count(); ++tab) {
+      f.PageControl1->setCurrentIndex(tab);
+      f.repaint();
+    }
+    QApplication::processEvents();
+  }
+  state.SetLabel(std::to_string(f.Zoom()) + " %");
+  f.SetZoom(100);
+  f.PageControl1->setCurrentIndex(0);
+  f.resize(995, 709);
+  f.hide();
+}
+BENCHMARK(BM_ShowRaceEveryViewPaintedAtZoom)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+
 // The whole selection of a race: its file loaded, then shown.
 void BM_LoadSelectedRace(benchmark::State& state) {
   TMainForm& f = *Window().form;
