@@ -337,6 +337,7 @@ void TMainForm::FormCreate() {
   SetUpRaceCard();
   SetUpAnalysisTabs();
   SetUpZoom();
+  SetUpMovement();
   // On race days acquisition starts by itself, once the window is up.
   const int day = DayOfWeek(Clock.Now());
   if (Setting.AutoIPat && (day == 1 || day == 7))
@@ -500,6 +501,9 @@ void TMainForm::actSettingExecute() {
   // Changed colour settings show at once.
   sgSyutuba->viewport()->update();
   for (TOddsTab* tab : OddsTabs) tab->Repaint();
+  // Changed alert settings too.
+  UpdateDayAlerts();
+  if (FOddsIndex >= 0) ShowOdds();
 }
 
 void TMainForm::FirstStartCheck() {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/OddsAlerts.h"
 #include "core/Clock.h"
 #include "core/Race.h"
 #include "ipat/IPatControl.h"
@@ -15,6 +16,7 @@
 #include "ipat/ThreadSlot.h"
 #include "ui/AppForms.h"
 #include "view/MainWindowView.h"
+#include "view/MovementView.h"
 #include "view/RaceCard.h"
 #include "view/WindowInfo.h"
 
@@ -31,6 +33,7 @@ class QToolBar;
 
 namespace vorpa {
 
+class TAlertForm;
 class TCalcTab;
 class TFrameLayout;
 class TChartTabs;
@@ -134,6 +137,10 @@ class TMainForm : public QMainWindow, public TIPatSink {
   // The zoom shown, in percent, and whether it follows the window's size.
   int Zoom() const { return zoom_; }
   bool ZoomFits() const { return zoomFit_; }
+  QAction* actAlerts;  // "表示" > "アラート..."
+  TAlertForm* AlertForm = nullptr;
+  // Sends one desktop notification (summary, body; UTF-8); unset: none.
+  std::function<void(const std::string&, const std::string&)> Notify;
 
   // Acquisition (MainFrmIPat.cpp): checks actIPat and runs the start
   // routine, as on race days at start-up.
@@ -160,6 +167,8 @@ class TMainForm : public QMainWindow, public TIPatSink {
   TAppForms Forms;
   TIPatStatusView* StatusView = nullptr;  // the status window, once it shows sessions
   TRace FRace;  // the race shown in the views
+  // The alerts of the open date (time order), refreshed with the race list.
+  std::vector<TAlert> DayAlertList;
 
  signals:
   // A click on a win or place cell of the card: the bet for the purchase
@@ -232,6 +241,19 @@ class TMainForm : public QMainWindow, public TIPatSink {
   // Runs `fn` on the main thread and waits for it.
   void RunOnMainThread(const std::function<void()>& fn);
 
+  // Odds movement and alerts (MainFrmMovement.cpp).
+  void SetUpMovement();
+  void FillCardMovement(const TCardView& card);
+  std::array<std::vector<bool>, 4> FallenMatrixCells(const TReadingChoice& choice) const;
+  void UpdateDayAlerts();
+  void ShowAlertWindow();
+  void OpenAlert(const TAlert& alert);
+  // A race stored by an acquisition thread: its new alerts, notified.
+  void RaceStoredByThread(const TRace& race);
+
+  std::vector<TCardMovementRow> cardMovement_;
+  std::vector<std::string> alertRaces_;  // race list texts (CP932) of races with alerts
+  TNewAlerts newAlerts_;
   std::string configDir_;
   bool settingsWritable_ = true;  // false: Vorpa.Ini is a folder or unreadable
   TLogLines log_;

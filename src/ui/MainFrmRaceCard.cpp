@@ -96,6 +96,7 @@ void TMainForm::sgOddsTimeClick() {
 
 void TMainForm::ClearViews() {
   ClearBody(sgSyutuba);
+  cardMovement_.clear();
   for (TOddsTab* tab : OddsTabs) tab->Clear();
   CalcTab->SetOddsViews({});
   // "推定" is filled when it shows; emptied at once when nothing will fill it.
@@ -114,7 +115,8 @@ void TMainForm::ShowOdds() {
   FillCard(card);
   // The odds matrices, the quinella and wide ones above 8 runners only.
   const auto views = BuildOddsViews(FRace, card.Choice);
-  for (size_t k = 0; k < views.size(); ++k) OddsTabs[k]->Fill(views[k]);
+  auto fallen = FallenMatrixCells(card.Choice);
+  for (size_t k = 0; k < views.size(); ++k) OddsTabs[k]->Fill(views[k], std::move(fallen[k]));
   CalcTab->SetOddsViews(views);
   // The distortion overlay, when it is on; the estimates once "推定" shows.
   if (Setting.DistortionShown) {
@@ -133,6 +135,7 @@ void TMainForm::FillCard(const TCardView& card) {
   for (size_t k = 0; k < card.Rows.size() && k < kMaxRunners; ++k)
     for (int c = 0; c < kCardColumns; ++c)
       SetCellText(sgSyutuba, static_cast<int>(k) + 1, c, card.Rows[k][c]);
+  FillCardMovement(card);
   UpdateCopyAction();
 }
 

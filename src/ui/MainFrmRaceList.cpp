@@ -96,6 +96,7 @@ void TMainForm::LoadRaceList() {
     SetCellText(sgRace, r, 1, row.Post);
     SetCellText(sgRace, r, 2, row.Finish);
   }
+  UpdateDayAlerts();
 }
 
 void TMainForm::RefreshRaceList() {

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHelpEvent>
 #include <QHeaderView>
+#include <QPainter>
 #include <QTableWidget>
 #include <QToolTip>
 
@@ -11,6 +12,7 @@
 #include "ui/GridText.h"
 #include "ui/StyledCellDelegate.h"
 #include "ui/ViewToQt.h"
+#include "view/MovementView.h"
 #include "view/Zoom.h"
 
 namespace vorpa {
@@ -94,13 +96,25 @@ void TOddsTab::SetUpMatrix() {
   Matrix->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Matrix->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Matrix->viewport()->installEventFilter(this);
-  Matrix->setItemDelegate(new TStyledCellDelegate(
+  auto* delegate = new TStyledCellDelegate(
       [this](int col, int row, const std::string& text) {
         TCardCellStyle style = MatrixCellStyle(Kind, col, row, text, Setting);
         if (distortionShown_) ApplyDistortion(style, distortion_, col, row, text);
         return style;
       },
-      Matrix));
+      Matrix);
+  // A cell whose odds fell by the drop threshold since the reading before
+  // is framed.
+  delegate->SetDecorate([this](QPainter* painter, const QRect& cell, int col, int row) {
+    const int n = MatrixSize(Kind);
+    const size_t k = static_cast<size_t>((row - 1) * n + (col - 1));
+    if (col < 1 || row < 1 || k >= fallen_.size() || !fallen_[k]) return;
+    // One pixel on the cell's edge, clear of the text.
+    painter->setPen(QPen(ToQColor(kClShorter, Matrix->palette()), 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(cell.adjusted(0, 0, -1, -1));
+  });
+  Matrix->setItemDelegate(delegate);
   connect(Matrix, &QTableWidget::cellClicked, this, &TOddsTab::MatrixClick);
 }
 
@@ -128,9 +142,12 @@ void TOddsTab::Clear() {
   }
   SetBodyRows(Sorted, 1);
   ClearBody(Sorted);
+  for (int c = 0; c < 2; ++c) Sorted->item(0, c)->setToolTip(QString());
+  fallen_.clear();
 }
 
-void TOddsTab::Fill(const TOddsView& view) {
+void TOddsTab::Fill(const TOddsView& view, std::vector<bool> fallen) {
+  fallen_ = std::move(fallen);
   {
     TGridBatch batch(Matrix);
     for (int r = 1; r <= view.Size; ++r)
@@ -138,8 +155,13 @@ void TOddsTab::Fill(const TOddsView& view) {
   }
   SetBodyRows(Sorted, static_cast<int>(view.Sorted.size()));
   TGridBatch batch(Sorted);
+  const std::vector<int> ranks = SortedRanks(view);
   for (size_t i = 0; i < view.Sorted.size(); ++i)
-    for (int c = 0; c < 2; ++c) SetCellText(Sorted, static_cast<int>(i) + 1, c, view.Sorted[i][c]);
+    for (int c = 0; c < 2; ++c) {
+      SetCellText(Sorted, static_cast<int>(i) + 1, c, view.Sorted[i][c]);
+      Sorted->item(static_cast<int>(i), c)
+          ->setToolTip(Setting.AlertPopularity ? FromCp932(RankTooltip(ranks[i])) : QString());
+    }
 }
 
 void TOddsTab::Repaint() {

@@ -3,6 +3,7 @@
 // combinations and beside it the combinations sorted by odds. A click on a
 // combination reports its bet for the purchase calculator.
 #include <QObject>
+#include <vector>
 
 #include "view/DistortionView.h"
 #include "view/OddsViews.h"
@@ -20,8 +21,9 @@ class TOddsTab : public QObject {
 
   // Empties the matrix body and cuts the sorted list to one empty row.
   void Clear();
-  // Shows a view built from a reading.
-  void Fill(const TOddsView& view);
+  // Shows a view built from a reading; `fallen` (in the view's cell order)
+  // marks the cells whose odds fell by the drop threshold.
+  void Fill(const TOddsView& view, std::vector<bool> fallen = {});
   // Repaints both grids (after the colour settings changed).
   void Repaint();
   // Colours the matrix cells by their ratios, with the legend and the
@@ -55,6 +57,7 @@ class TOddsTab : public QObject {
 
   bool distortionShown_ = false;
   TDistortionView distortion_;
+  std::vector<bool> fallen_;
 };
 
 }  // namespace vorpa

@@ -26,6 +26,7 @@
 #include "core/Cp932.h"
 #include "core/DayCount.h"
 #include "core/Remark.h"
+#include "ui/AlertSettingPage.h"
 #include "ui/GridText.h"
 #include "ui/RadioGroup.h"
 #include "ui/ViewToQt.h"
@@ -119,6 +120,7 @@ TSettingForm::TSettingForm(const std::string& configDir, QWidget* parent)
   PageControl1->addTab(CreateTimingPage(), U("IPAT取得タイミング"));
   PageControl1->addTab(CreatePatPage(), U("PAT出力"));
   PageControl1->addTab(CreateOtherPage(), U("その他"));
+  PageControl1->addTab(tsAlert = new TAlertSettingPage, U("アラート"));
   PageControl1->setCurrentIndex(0);
 
   btnOK = NewButton(this, "btnOK", "OK");
@@ -375,6 +377,7 @@ void TSettingForm::showEvent(QShowEvent* event) {
 
 void TSettingForm::FormShow() {
   WriteControls(ControlsFromSetting(Setting));
+  tsAlert->Load(Setting);
   remarks_ = TRemarkGrid(Remarks);
   ShowRemarkGrid();
   edtRemarkName->clear();
@@ -479,12 +482,14 @@ void TSettingForm::btnClearGetTimeClick() {
 
 void TSettingForm::btnOKClick() {
   const TSettingControls c = ReadControls();
-  const std::string error = SettingControlsError(c);
+  std::string error = SettingControlsError(c);
+  if (error.empty()) error = tsAlert->Error();
   if (!error.empty()) {
     ErrorBox(error);
     return;
   }
   StoreSettingControls(c, Setting);
+  tsAlert->Store(Setting);
   Remarks = remarks_.ToRemarks();
   // The settings are in force from here; a file that cannot be written is
   // reported and keeps its old content.

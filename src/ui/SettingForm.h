@@ -21,6 +21,7 @@ class QToolButton;
 
 namespace vorpa {
 
+class TAlertSettingPage;
 class TRadioGroup;
 
 class TSettingForm : public QDialog {
@@ -73,6 +74,7 @@ class TSettingForm : public QDialog {
   QToolButton* btnUp;
   QToolButton* btnDown;
   QPushButton* btnColor;
+  TAlertSettingPage* tsAlert;  // "アラート"
   QPushButton* btnOK;
   QPushButton* btnCancel;
 

@@ -15,15 +15,21 @@ void TStyledCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   const TCardCellStyle style = styleOf_(index.column(), index.row() + 1, text);
   if (style.KeepsHighlight && (option.state & QStyle::State_Selected)) {
     TGridTextDelegate::paint(painter, option, index);
-    return;
+  } else {
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->fillRect(option.rect, ToQColor(style.Back, option.palette));
+    int x = option.rect.left() + 2;
+    for (const TCellPiece& piece : style.Pieces)
+      x = DrawTextAt(painter, option, x, FromCp932(piece.Text), ToQColor(piece.Color, option.palette));
+    painter->restore();
   }
-  painter->save();
-  painter->setClipRect(option.rect);
-  painter->fillRect(option.rect, ToQColor(style.Back, option.palette));
-  int x = option.rect.left() + 2;
-  for (const TCellPiece& piece : style.Pieces)
-    x = DrawTextAt(painter, option, x, FromCp932(piece.Text), ToQColor(piece.Color, option.palette));
-  painter->restore();
+  if (decorate_) {
+    painter->save();
+    painter->setClipRect(option.rect);
+    decorate_(painter, option.rect, index.column(), index.row() + 1);
+    painter->restore();
+  }
 }
 
 }  // namespace vorpa

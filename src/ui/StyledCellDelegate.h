@@ -17,11 +17,16 @@ class TStyledCellDelegate : public TGridTextDelegate {
   // the header row) holding the CP932 text.
   using TStyleOf = std::function<TCardCellStyle(int col, int row, const std::string& text)>;
   explicit TStyledCellDelegate(TStyleOf styleOf, QObject* parent = nullptr);
+  // Drawn over a painted body cell (grid column, row from 1), after the
+  // style: the odds movement's marks and frames.
+  using TDecorate = std::function<void(QPainter* painter, const QRect& cell, int col, int row)>;
+  void SetDecorate(TDecorate decorate) { decorate_ = std::move(decorate); }
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
 
  private:
   TStyleOf styleOf_;
+  TDecorate decorate_;
 };
 
 }  // namespace vorpa

@@ -7,6 +7,7 @@
 #include "core/Cp932.h"
 #include "core/DayCount.h"
 #include "core/OddsText.h"
+#include "core/Setting.h"
 
 namespace vorpa {
 
@@ -34,6 +35,7 @@ TChangeMark MarkOf(const TRace& race, int index, int cell) {
   TChangeMark m;
   const TOddsChange c = CellChange(race, index, cell);
   if (c.Kind == TMoveKind::None) return m;
+  m.Kind = c.Kind;
   m.Mark = Sj(c.Kind == TMoveKind::Shorter ? "▼" : "▲");
   m.Color = c.Kind == TMoveKind::Shorter ? kClShorter : kClLonger;
   m.Tooltip = Sj("前回 ") + Format("%.1f", c.Before) + " (" + Hhmm(race.Snapshots[index - 1].WinTime()) + ")";
@@ -145,6 +147,13 @@ std::vector<std::vector<std::string>> AlertRows(const std::vector<TAlert>& newes
                     a.InflowYen ? Yen(*a.InflowYen, true) : ""});
   }
   return rows;
+}
+
+bool AlertNotified(double postTime, double now, const TSetting& s) {
+  if (!s.AlertNotify) return false;
+  if (s.AlertNotifyWithin <= 0) return true;
+  const double left = postTime - now;
+  return postTime > 0 && left >= 0 && left * 1440.0 <= s.AlertNotifyWithin + 1e-6;
 }
 
 std::pair<std::string, std::string> AlertNotification(const TAlert& a) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/OddsAlerts.h"
+#include "analysis/OddsMovement.h"
 #include "view/Colors.h"
 #include "view/OddsViews.h"
 
@@ -15,7 +16,7 @@ namespace vorpa {
 // The card's added column "人気" (after the columns of the card).
 constexpr int kColPopularity = kCardColumns;
 const std::string& PopularityHeader();  // "人気" (CP932)
-constexpr int kPopularityWidth = 30;
+constexpr int kPopularityWidth = 18;  // what the card leaves at its design width
 
 // Colours of the change marks: neither of the odds colours.
 constexpr TColor kClShorter = Rgb(0xC0, 0x00, 0xC0);  // ▼
@@ -23,6 +24,7 @@ constexpr TColor kClLonger = Rgb(0x80, 0x80, 0x80);   // ▲
 
 // The change of a card cell since the reading before.
 struct TChangeMark {
+  TMoveKind Kind = TMoveKind::None;
   std::string Mark;     // "▼" shorter, "▲" drifting, "" none (CP932)
   TColor Color = kClWindowText;
   std::string Tooltip;  // the value before and its reading time (CP932)
@@ -58,6 +60,11 @@ const std::vector<int>& AlertColumnWidths();
 std::vector<std::vector<std::string>> AlertRows(const std::vector<TAlert>& newestFirst);
 // The kind in Japanese: "急落", "支持", "流入".
 std::string AlertKindText(TAlertKind kind);
+
+// Whether an alert is notified: notifications on, and (when
+// AlertNotifyWithin is above 0) the race's post `postTime` no more than that
+// many minutes after `now`, and not past (both times of day).
+bool AlertNotified(double postTime, double now, const TSetting& s);
 
 // The text of a desktop notification for an alert: summary and body (UTF-8).
 std::pair<std::string, std::string> AlertNotification(const TAlert& a);

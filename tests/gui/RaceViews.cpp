@@ -87,7 +87,7 @@ TEST_F(RaceViewsTest, GridsHaveTheirColumnsAndHeaders) {
   EXPECT_EQ(f.sgRace->columnWidth(2), 88);
   EXPECT_EQ(f.sgOddsTime->horizontalHeaderItem(0)->text(), U("取得"));
   EXPECT_EQ(f.sgOddsTime->columnWidth(0), 33);
-  ASSERT_EQ(f.sgSyutuba->columnCount(), 16);
+  ASSERT_EQ(f.sgSyutuba->columnCount(), 17);  // the 16 card columns and 人気
   EXPECT_EQ(f.sgSyutuba->rowCount(), 18);
   EXPECT_EQ(f.sgSyutuba->horizontalHeaderItem(2)->text(), U("馬　名"));
   EXPECT_EQ(f.sgSyutuba->horizontalHeaderItem(13)->text(), U("馬連"));

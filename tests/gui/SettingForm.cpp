@@ -100,11 +100,12 @@ TEST_F(SettingFormTest, EveryPageLoadedEditedAndSavedOnOK) {
   Remarks.Items.push_back({Utf8ToCp932("山田太郎"), 0xFFFFFF, 0x800000});
   Open([&](QWidget* d) {
     auto* pages = Find<QTabWidget>(d, "PageControl1");
-    ASSERT_EQ(pages->count(), 4);
+    ASSERT_EQ(pages->count(), 5);
     EXPECT_EQ(pages->tabText(0), U("IPAT取得"));
     EXPECT_EQ(pages->tabText(1), U("IPAT取得タイミング"));
     EXPECT_EQ(pages->tabText(2), U("PAT出力"));
     EXPECT_EQ(pages->tabText(3), U("その他"));
+    EXPECT_EQ(pages->tabText(4), U("アラート"));
     EXPECT_EQ(d->windowTitle(), U("初期設定"));
     // Loaded from the settings.
     EXPECT_EQ(Find<QLineEdit>(d, "edtMojiPath")->text(), "/srv/vorpa/data");
@@ -153,6 +154,15 @@ TEST_F(SettingFormTest, EveryPageLoadedEditedAndSavedOnOK) {
     ASSERT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(grid->item(1, 1)->text(), "0000FF");
     EXPECT_EQ(grid->item(1, 2)->text(), "00FFFF");
+    // "アラート": loaded, a value out of range refused, then stored.
+    EXPECT_EQ(Find<QLineEdit>(d, "edtAlertDropPercent")->text(), "30");
+    EXPECT_EQ(Find<QLineEdit>(d, "edtAlertInflowYen")->text(), "10000000");
+    EXPECT_TRUE(Find<QCheckBox>(d, "chkAlertMarks")->isChecked());
+    Find<QLineEdit>(d, "edtAlertDropPercent")->setText("0");
+    EXPECT_EQ(ErrorOf(Find<QPushButton>(d, "btnOK")), U("急落の下げ幅は1～99%にしてください。"));
+    Find<QLineEdit>(d, "edtAlertDropPercent")->setText("25");
+    Find<QLineEdit>(d, "edtAlertNotifyWithin")->setText("10");
+    Find<QCheckBox>(d, "chkAlertPopularity")->setChecked(false);
     EXPECT_EQ(ErrorOf(Find<QPushButton>(d, "btnOK")), "");
   });
   EXPECT_EQ(Setting.OddsOutLastTime, 59);
@@ -180,6 +190,10 @@ TEST_F(SettingFormTest, EveryPageLoadedEditedAndSavedOnOK) {
   EXPECT_EQ(saved.BuyCalc, 1);
   EXPECT_EQ(RemarkFile(), Utf8ToCp932("山田太郎,FFFFFF,800000\r\nアオゾラ,0000FF,00FFFF\r\n"));
   ASSERT_EQ(Remarks.Items.size(), 2u);
+  EXPECT_EQ(saved.AlertDropPercent, 25);
+  EXPECT_EQ(saved.AlertNotifyWithin, 10);
+  EXPECT_FALSE(saved.AlertPopularity);
+  EXPECT_TRUE(saved.AlertMarks);
 }
 
 TEST_F(SettingFormTest, FailedChecksKeepTheDialogOpenAndCancelWritesNothing) {
