@@ -23,7 +23,7 @@ TAlertForm::TAlertForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* v = new QVBoxLayout(this);
   v->addWidget(lblAlertDate);
   v->addWidget(sgAlert, 1);
-  int width = 24;
+  int width = 48;  // frame, margins and the scroll bar
   for (int w : AlertColumnWidths()) width += w;
   resize(width, 360);
   connect(sgAlert, &QTableWidget::cellClicked, this, [this](int row, int) {

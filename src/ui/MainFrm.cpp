@@ -336,8 +336,8 @@ void TMainForm::FormCreate() {
   SetUpRaceList();
   SetUpRaceCard();
   SetUpAnalysisTabs();
-  SetUpZoom();
   SetUpMovement();
+  SetUpZoom();
   // On race days acquisition starts by itself, once the window is up.
   const int day = DayOfWeek(Clock.Now());
   if (Setting.AutoIPat && (day == 1 || day == 7))

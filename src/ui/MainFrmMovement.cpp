@@ -59,6 +59,9 @@ void TMainForm::SetUpMovement() {
   header->setFont(small);
   sgSyutuba->setHorizontalHeaderItem(kColPopularity, header);
   sgSyutuba->setColumnWidth(kColPopularity, kPopularityWidth);
+  QVariantList widths = sgSyutuba->property("designWidths").toList();
+  widths.append(kPopularityWidth);
+  sgSyutuba->setProperty("designWidths", widths);  // zoomed with the others
   for (int r = 0; r < sgSyutuba->rowCount(); ++r) sgSyutuba->setItem(r, kColPopularity, new QTableWidgetItem);
   sgSyutuba->setColumnHidden(kColPopularity, !Setting.AlertPopularity);
   static_cast<TCardCellDelegate*>(sgSyutuba->itemDelegate())

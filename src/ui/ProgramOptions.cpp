@@ -43,6 +43,8 @@ const TOption kOptions[] = {
      [](TProgramOptions* o, const char* v) { o->ClockStart = v; }},
     {"--clock-rate", "R", "the clock runs R times as fast (from --clock-start, or from now)",
      [](TProgramOptions* o, const char* v) { o->ClockRate = v; }},
+    {"--alerts", nullptr, "open the alert window of the open date (with --screenshot: render it)",
+     [](TProgramOptions* o, const char*) { o->Alerts = true; }},
     {"--acquire", nullptr, "switch acquisition on once the window shows",
      [](TProgramOptions* o, const char*) { o->Acquire = true; }},
     {"--help", nullptr, "print this help and exit",

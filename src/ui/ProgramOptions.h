@@ -17,6 +17,7 @@ struct TProgramOptions {
   std::string Tab;         // --tab: the caption of the tab to show
   std::string Zoom;        // --zoom: a percent 100..250 or "fit", for this run
   std::string SettingsPage;  // --settings-page: the settings dialog at this page
+  bool Alerts = false;     // --alerts: the alert window of the open date
   std::string Screenshot;  // --screenshot FILE.png: render the window and exit
   std::string ClockStart;  // --clock-start: the clock starts here and runs on
   std::string ClockRate;   // --clock-rate: the clock runs this many times as fast

@@ -11,6 +11,7 @@
 #include "core/AppDirs.h"
 #include "core/Clock.h"
 #include "core/DayCount.h"
+#include "ui/AlertForm.h"
 #include "ui/AppForms.h"
 #include "ui/MainFrm.h"
 #include "ui/ProgramOptions.h"
@@ -77,6 +78,10 @@ int main(int argc, char** argv) {
       return 2;
     }
     picture = forms.Setting;
+  }
+  if (opts.Alerts) {
+    mainForm.actAlerts->trigger();
+    picture = mainForm.AlertForm;
   }
   if (!opts.Screenshot.empty()) {
     if (vorpa::SaveWidgetPicture(*picture, opts.Screenshot)) return 0;
