@@ -92,7 +92,11 @@ void TIPatDirectForm::SetAll(bool on) {
 void TIPatDirectForm::Prepare(const TIPat& scheduled, const std::string& venueName, int raceNo) {
   TDirectTicks ticks = Ticks();
   const TDirectHeadings headings = DirectPrepare(scheduled, venueName, raceNo, ticks);
-  for (int v = 1; v <= kStatusSlots; ++v) lblKaisaichi[v]->setText(FromCp932(headings[v]));
+  for (int v = 1; v <= kStatusSlots; ++v) {
+    lblKaisaichi[v]->setText(FromCp932(headings[v]));
+    // A slot without a meeting is not read back: its boxes cannot be used.
+    for (QCheckBox* box : boxes_[v - 1]) box->setEnabled(!headings[v].empty());
+  }
   SetTicks(ticks);
 }
 

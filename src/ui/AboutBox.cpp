@@ -35,6 +35,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), fileVersion_(VORPA_VERS
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(ok, 0, Qt::AlignCenter);
+  // Wide enough for the window manager to show the caption whole beside its
+  // buttons.
+  setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {

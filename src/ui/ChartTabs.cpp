@@ -217,7 +217,17 @@ void DrawBars(QChartView* view, const std::vector<TBar>& bars) {
   }
   set->append(counts);
   if (bottom->categories() != labels) bottom->setCategories(labels);
-  SetRange(chart->axes(Qt::Vertical).at(0), 0, std::max(1.0, most));
+  // Counts are whole numbers: ticks at whole steps, at most five of them,
+  // up to a top that is a whole step.
+  auto* left = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
+  const int highest = std::max(1, static_cast<int>(std::ceil(most)));
+  const int step = (highest + 4) / 5;
+  if (left->tickType() != QValueAxis::TicksDynamic) {
+    left->setTickType(QValueAxis::TicksDynamic);
+    left->setTickAnchor(0);
+  }
+  if (left->tickInterval() != step) left->setTickInterval(step);
+  SetRange(left, 0, (highest + step - 1) / step * step);
 }
 
 QBarSeries* NewBarSeries(QChartView* view, const char* name) {
@@ -281,7 +291,7 @@ void TChartTabs::SetUpGraph2(QWidget* graph2) {
   legend->setBrush(graph2->palette().button());
   legend->setPen(QPen(Qt::black));
   legend->setMarkerShape(QLegend::MarkerShapeRectangle);
-  legend->show();
+  legend->hide();  // until a horse is ticked
 
   for (int k = 1; k <= kMaxRunners; ++k) {
     chkSuii[k - 1] = new QCheckBox(QString::number(k), graph2);
@@ -312,6 +322,15 @@ void TChartTabs::Clear() {
     set->remove(0, set->count());
   }
   serSoukan->clear();
+  // No horse ticked: no legend frame without entries.
+  const bool ticked = std::any_of(std::begin(chkSuii), std::end(chkSuii),
+                                  [](const QCheckBox* box) { return box->isChecked(); });
+  ShowLegend(ticked);
+}
+
+void TChartTabs::ShowLegend(bool on) {
+  QLegend* legend = chtTanSuii2->chart()->legend();
+  if (legend->isVisible() != on) legend->setVisible(on);
 }
 
 void TChartTabs::Draw(const TRace& race, int selected, const TCardView& card) {
@@ -330,6 +349,7 @@ void TChartTabs::Draw(const TRace& race, int selected, const TCardView& card) {
   SetRange(chtSoukan->chart()->axes(Qt::Vertical).at(0), 0, c.SoukanMax);
   DrawBars(chtRenBunpu, c.RenBunpu);
   DrawLineChart(chtTanSuii2, c.TanSuii2);
+  ShowLegend(!c.TanSuii2.Series.empty());
   DrawLineChart(chtFukuSuii2, c.FukuSuii2);
   DrawLineChart(chtRenSuii2, c.RenSuii2);
 }

@@ -55,6 +55,8 @@ class TChartTabs : public QObject {
  private:
   void SetUpGraph(QWidget* page);
   void SetUpGraph2(QWidget* page);
+  // The legend of the chosen horses' win trend, shown only with entries.
+  void ShowLegend(bool on);
 
   const QWidget* sizer_;};
 

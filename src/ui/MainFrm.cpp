@@ -487,7 +487,15 @@ void TMainForm::pnlRecvDblClick() {
 }
 
 void TMainForm::actManualExecute() {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(HelpPagePath(ProgramDir()))));
+  const QString page = QString::fromStdString(HelpPagePath(ProgramDir()));
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(page))) return;
+  // No browser to open it: say where the page is.
+  QMessageBox box(QMessageBox::Information, "Vorpa",
+                  U("ヘルプを表示するブラウザーを開けませんでした。\nヘルプのページ：\n") + page,
+                  QMessageBox::Ok, this);
+  box.setObjectName("HelpPageMessage");
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+  box.exec();
 }
 
 void TMainForm::actShowAboutExecute() {

@@ -29,6 +29,10 @@ TResultTab::TResultTab(QWidget* page)
       memHyousu(NewMemo(page, "memHyousu", 218)),
       memCyakusa(NewMemo(page, "memCyakusa", 196)),
       memResult(NewMemo(page, "memResult", 299)) {
+  // An empty box says why.
+  memHyousu->setPlaceholderText(QString::fromUtf8("票数は未取得です"));
+  memCyakusa->setPlaceholderText(QString::fromUtf8("結果は未確定です"));
+  memResult->setPlaceholderText(QString::fromUtf8("結果は未確定です"));
   auto* layout = new QHBoxLayout(page);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->setSpacing(7);

@@ -63,6 +63,7 @@ TSelDateForm::TSelDateForm(QWidget* parent) : QDialog(parent), clock_(&kSystemCl
     if (row >= 0 && row != oldRow) sgYearClick(row);
   });
   connect(btnOK, &QPushButton::clicked, this, &TSelDateForm::btnOKClick);
+  connect(sgMonth, &QTableWidget::cellDoubleClicked, this, &TSelDateForm::btnOKClick);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -77,13 +78,16 @@ void TSelDateForm::FillYears() {
   SetBodyRows(sgYear, static_cast<int>(years.size()));
   ClearBody(sgYear);
   for (size_t i = 0; i < years.size(); ++i) SetCellText(sgYear, static_cast<int>(i) + 1, 0, years[i]);
-  const int row = YearRowToSelect(years, DecodeDate(clock_->Now()).Year);
+  // The newest date with race files; without any, the current (or last) year.
+  const TDateCell newest = NewestRaceDate(Setting.MojiPath, years);
+  const int row = newest.YearRow >= 0 ? newest.YearRow : YearRowToSelect(years, DecodeDate(clock_->Now()).Year);
   if (row < 0) {
     FillDates("");
     return;
   }
   SetCurrentCellQuietly(sgYear, row + 1, 0);
   FillDates(years[row]);
+  if (newest.YearRow >= 0) sgMonth->setCurrentCell(newest.Row, newest.Col);
 }
 
 void TSelDateForm::FillDates(const std::string& year) {

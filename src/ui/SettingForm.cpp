@@ -144,6 +144,10 @@ QWidget* TSettingForm::CreateIPatPage() {
   edtINetID = NewEdit(page, "edtINetID");
   edtINetID->setMaxLength(kINetIDLength);
   edtINetID->setFixedWidth(edtINetID->fontMetrics().horizontalAdvance('W') * kINetIDLength + 14);
+  edtIPatHost = NewEdit(page, "edtIPatHost");
+  edtIPatHost->setMaxLength(255);
+  edtIPatHost->setPlaceholderText(QString::fromUtf8(kDefaultIPatHost));
+  edtIPatHost->setToolTip(QString::fromUtf8("IPAT情報サーバーの「ホスト」または「ホスト:ポート」"));
   edtMojiPath = NewEdit(page, "edtMojiPath");
   btnSelMojiPath = NewButton(page, "btnSelMojiPath", "選択...");
   edtMaxOddsCnt = NewNumberEdit(page, "edtMaxOddsCnt", kMaxOddsCntDigits);
@@ -171,7 +175,9 @@ QWidget* TSettingForm::CreateIPatPage() {
   g->addWidget(chkAutoExit, 4, 0, 1, 3);
   g->addWidget(Caption("取得スレッド優先度："), 5, 0);
   g->addLayout(Row({trkbPriority, lblPriority}), 5, 1);
-  g->setRowStretch(6, 1);
+  g->addWidget(Caption("IPATサーバー："), 6, 0);
+  g->addWidget(edtIPatHost, 6, 1);
+  g->setRowStretch(7, 1);
   g->setColumnStretch(1, 1);
 
   connect(btnSelMojiPath, &QPushButton::clicked, this, [this] { SelectDirectory(edtMojiPath); });
@@ -389,6 +395,7 @@ void TSettingForm::FormShow() {
 TSettingControls TSettingForm::ReadControls() const {
   TSettingControls c;
   c.INetID = Sjis(edtINetID->text());
+  c.IPatHost = edtIPatHost->text().toStdString();
   c.MojiPath = edtMojiPath->text().toStdString();
   c.JRA95Path = edtJRA95Path->text().toStdString();
   c.JRA98Path = edtJRA98Path->text().toStdString();
@@ -418,6 +425,7 @@ TSettingControls TSettingForm::ReadControls() const {
 
 void TSettingForm::WriteControls(const TSettingControls& c) {
   edtINetID->setText(FromCp932(c.INetID));
+  edtIPatHost->setText(QString::fromStdString(c.IPatHost));
   edtMojiPath->setText(QString::fromStdString(c.MojiPath));
   edtJRA95Path->setText(QString::fromStdString(c.JRA95Path));
   edtJRA98Path->setText(QString::fromStdString(c.JRA98Path));

@@ -33,6 +33,7 @@ class TSettingForm : public QDialog {
   QTabWidget* PageControl1;
   // "IPAT取得"
   QLineEdit* edtINetID;
+  QLineEdit* edtIPatHost;  // "IPATサーバー："
   QLineEdit* edtMojiPath;
   QPushButton* btnSelMojiPath;
   QLineEdit* edtMaxOddsCnt;

@@ -4,9 +4,9 @@
 
 namespace vorpa {
 
-// "Version " and the file version up to, not including, its third "."
-// ("2.1.0.15" -> "Version 2.1.0"); a version with fewer dots is shown whole;
-// no version gives an empty text.
+// "Version " and the whole file version, as `--version` prints it
+// ("2.1.0.15" -> "Version 2.1.0.15"), so that a build can be told from the
+// one before; no version gives an empty text.
 std::string VersionLabelText(const std::string& fileVersion);
 
 }  // namespace vorpa

@@ -7,6 +7,7 @@
 
 #include "core/Cp932.h"
 #include "core/DayCount.h"
+#include "core/RaceIO/RaceIO.h"
 #include "core/TextUtil.h"
 
 namespace vorpa {
@@ -68,6 +69,24 @@ std::string MonthHeading(int month) {
   char num[8];
   std::snprintf(num, sizeof num, "%2d", month);
   return num + kMonth;
+}
+
+TDateCell NewestRaceDate(const std::string& dataDir, const std::vector<std::string>& years) {
+  for (int y = static_cast<int>(years.size()) - 1; y >= 0; --y) {
+    const std::vector<std::string> days = DayFolders(dataDir, years[y]);
+    for (int d = static_cast<int>(days.size()) - 1; d >= 0; --d) {
+      const int month = std::stoi(days[d].substr(0, 2)), day = std::stoi(days[d].substr(2));
+      double date = 0;
+      if (!TryEncodeDate(std::stoi(years[y]), month, day, &date) || ListRaceFiles(dataDir, date).empty())
+        continue;
+      // Earlier days of the same month stand above it in its column.
+      const int row = static_cast<int>(std::count_if(days.begin(), days.begin() + d, [&](const std::string& n) {
+        return n.compare(0, 2, days[d], 0, 2) == 0;
+      }));
+      return {y, row, month - 1};
+    }
+  }
+  return {};
 }
 
 bool ChosenDate(const std::string& yearText, const std::string& monthHeading,

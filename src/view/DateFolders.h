@@ -15,6 +15,14 @@ std::vector<std::string> YearFolders(const std::string& dataDir);
 // between 101 and 1231, sorted as texts.
 std::vector<std::string> DayFolders(const std::string& dataDir, const std::string& year);
 
+// Where the dialog opens: the newest date folder that holds race files,
+// as the row of its year in `years` and the month table cell of its day
+// (row from 0, column month - 1); all -1 when no folder holds any.
+struct TDateCell {
+  int YearRow = -1, Row = -1, Col = -1;
+};
+TDateCell NewestRaceDate(const std::string& dataDir, const std::vector<std::string>& years);
+
 // Row of the year list to select: the current year's, else the last; -1
 // for an empty list.
 int YearRowToSelect(const std::vector<std::string>& years, int currentYear);

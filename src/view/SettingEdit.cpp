@@ -15,6 +15,7 @@ namespace {
 template <class Visit>
 void EachControl(TSettingControls& c, TSetting& s, Visit&& v) {
   v(c.INetID, s.INetID);
+  v(c.IPatHost, s.IPatHost);
   v(c.MojiPath, s.MojiPath);
   v(c.JRA95Path, s.JRA95Path);
   v(c.JRA98Path, s.JRA98Path);
@@ -93,6 +94,8 @@ void StoreSettingControls(const TSettingControls& c, TSetting& s) {
   TSettingControls controls = c;
   EachControl(controls, s, TStore{});
   s.OddsOutLastTime = std::min(s.OddsOutLastTime, 59);
+  std::erase_if(s.IPatHost, [](char ch) { return ch == ' ' || ch == '\t'; });
+  if (s.IPatHost.empty()) s.IPatHost = kDefaultIPatHost;
 }
 
 void ClearGetTimes(TSettingControls& c) {

@@ -15,6 +15,7 @@ class TRemarkables;
 // (UTF-8), the numeric edits as their digits.
 struct TSettingControls {
   std::string INetID;
+  std::string IPatHost;  // "host" or "host:port"
   std::string MojiPath, JRA95Path, JRA98Path, JRAV50Path;
   std::string MaxOddsCnt, IPatChkCycle, IPatGetCycle, OddsOutLastTime, BuyTotal;
   bool AutoIPat = false, AutoExit = false, AutoPat = false;
@@ -42,9 +43,9 @@ TSettingControls ControlsFromSetting(const TSetting& s);
 // 1..59. Empty when all pass.
 std::string SettingControlsError(const TSettingControls& c);
 
-// Stores every control into `s` (fields the dialog does not edit, such as
-// IPatHost, stay): numbers that do not read become 0, OddsOutLastTime at
-// most 59, times without their date part.
+// Stores every control into `s`: numbers that do not read become 0,
+// OddsOutLastTime at most 59, times without their date part, an IPatHost
+// without blanks (empty: the default server).
 void StoreSettingControls(const TSettingControls& c, TSetting& s);
 
 // "クリア" of the timing page: every "発走前" box off, every time 00:00.

@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "core/RaceIO/RaceIO.h"
@@ -101,7 +103,7 @@ TEST_F(ChartsTest, ShowOddsDrawsAllTenChartsFromTheSelectedReading) {
                           "馬連/枠連 分布", "単連 相関", "単勝 推移", "複勝 推移", "馬連/枠連 推移"};
   for (int i = 0; i < 10; ++i) {
     EXPECT_EQ(Chart(names[i])->title(), U(titles[i]));
-    EXPECT_EQ(Chart(names[i])->legend()->isVisible(), i == 7) << names[i];
+    EXPECT_FALSE(Chart(names[i])->legend()->isVisible()) << names[i];  // no horse ticked
   }
   for (int i = 0; i < 10; ++i)  // seven on "グラフ", three on "グラフ2"
     EXPECT_EQ(f.findChild<QChartView*>(names[i])->parentWidget(), f.PageControl1->widget(i < 7 ? 4 : 5));
@@ -141,6 +143,16 @@ TEST_F(ChartsTest, ShowOddsDrawsAllTenChartsFromTheSelectedReading) {
   ASSERT_EQ(bars.size(), 10);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(bars[i], e.TanBunpu[i].Count);
   EXPECT_EQ(Bars("chtRenBunpu").size(), 10);
+  // The counts' axis ticks at whole numbers up to a whole top.
+  for (const char* chart : {"chtTanbunpu", "chtRenBunpu"}) {
+    auto* left = static_cast<QValueAxis*>(Chart(chart)->axes(Qt::Vertical).at(0));
+    EXPECT_EQ(left->tickType(), QValueAxis::TicksDynamic) << chart;
+    EXPECT_GE(left->tickInterval(), 1) << chart;
+    EXPECT_EQ(left->tickInterval(), std::round(left->tickInterval())) << chart;
+    EXPECT_EQ(std::fmod(left->max(), left->tickInterval()), 0) << chart;
+    const QList<qreal> counts = Bars(chart);
+    EXPECT_GE(left->max(), *std::max_element(counts.begin(), counts.end())) << chart;
+  }
   EXPECT_EQ(static_cast<QBarSeries*>(Chart("chtTanbunpu")->series().at(0))->barSets().at(0)->color(),
             QColor(0xFF, 0, 0));
   ASSERT_EQ(f.ChartTabs->serSoukan->count(), 18);
@@ -176,6 +188,7 @@ TEST_F(ChartsTest, TickedHorsesRedrawClearAndRacesWithoutReadings) {
     return n;
   };
   EXPECT_EQ(legendEntries(), 1);
+  EXPECT_TRUE(Chart("chtTanSuii2")->legend()->isVisible());
   EXPECT_EQ(Bars("chtTanbunpu").size(), 6);
   // The ticks stay when another reading is chosen.
   f.sgOddsTime->setCurrentCell(0, 0);

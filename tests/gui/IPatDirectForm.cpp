@@ -77,6 +77,10 @@ TEST_F(IPatDirectFormTest, PrepareSetAndReadBack) {
   EXPECT_TRUE(Box(1, 11)->isChecked());
   EXPECT_TRUE(Box(2, 3)->isChecked());
   EXPECT_EQ(Ticked(), 2);
+  for (int r = 1; r <= 12; ++r) {
+    EXPECT_TRUE(Box(1, r)->isEnabled()) << r;
+    EXPECT_FALSE(Box(2, r)->isEnabled()) << r;  // no meeting
+  }
 
   direct_.CopyFrom(scheduled_);
   const int result = Run([&] {

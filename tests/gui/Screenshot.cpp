@@ -164,6 +164,38 @@ TEST_F(ScreenshotTest, RendersTheSettingsDialogAtAPage) {
                                std::filesystem::copy_options::overwrite_existing);
 }
 
+// --zoom for one run: "fit" in a window of 1600 x 1000 draws the card's
+// frame colours about twice as large as at 100 %, and at the design size as
+// at 100 %; a zoom outside 100..250 ends with status 2. The fitted picture
+// is copied to VORPA_README_PICTURES as zoom-fit.png.
+TEST_F(ScreenshotTest, ZoomForOneRunAndFittedToTheWindow) {
+  StoreDay(data_.Path());
+  auto shot = [&](const char* zoom, const char* name) {
+    const std::string png = out_.File(name);
+    test::ProgramResult r = Vorpa({"--open-date", "2026-12-06", "--select", "東京11", "--tab", "馬連",
+                                   "--zoom", zoom, "--screenshot", png});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    return QImage(QString::fromStdString(png));
+  };
+  const QImage design100 = shot("100", "d100.png"), designFit = shot("fit", "dfit.png");
+  EXPECT_EQ(designFit, design100);
+  test::WriteFileBytes(config_.File("Vorpa.Ini"),
+                       "[WindowInfo]\r\nWinWidth=1600\r\nWinHeight=1000\r\nWinLeft=0\r\n"
+                       "WinTop=0\r\nWinState=0\r\nZoom=100\r\n");
+  const QImage at100 = shot("100", "w100.png"), fit = shot("fit", "wfit.png");
+  ASSERT_EQ(fit.size(), QSize(1600, 1000));
+  const int red100 = CountColor(at100, QColor(0xFF, 0, 0)), redFit = CountColor(fit, QColor(0xFF, 0, 0));
+  EXPECT_GT(redFit, red100 * 17 / 10) << red100 << " " << redFit;
+  // The zoom of the run is not stored.
+  EXPECT_NE(test::ReadFileBytes(config_.File("Vorpa.Ini")).find("Zoom=100"), std::string::npos);
+  test::ProgramResult r = Vorpa({"--zoom", "300", "--screenshot", out_.File("x.png")});
+  EXPECT_EQ(r.Status, 2);
+  EXPECT_NE(r.Err.find("--zoom"), std::string::npos);
+  if (const char* keep = std::getenv("VORPA_README_PICTURES"))
+    std::filesystem::copy_file(out_.File("wfit.png"), std::string(keep) + "/zoom-fit.png",
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
 TEST_F(ScreenshotTest, UnknownRaceReadingOrTabFails) {
   StoreDay(data_.Path());
   const std::string png = out_.File("x.png");

@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 #include <filesystem>
@@ -115,6 +116,34 @@ TEST_F(SelDateFormTest, AnEmptyCellAsksForADate) {
   });
   EXPECT_EQ(error, U("日付を選択してください。"));
   EXPECT_EQ(result, QDialog::Rejected);
+}
+
+// The dialog opens on the newest date that holds race files (not the
+// newest folder), and a double click on a date chooses it.
+TEST_F(SelDateFormTest, OpensOnTheNewestRaceDateAndTakesADoubleClick) {
+  test::WriteFileBytes(data_.File("2003/1012/") + "東京01.MJO", "VORPADAT 2.1\r\n");
+  test::WriteFileBytes(data_.File("2004/0104/") + "中山11.MJO", "VORPADAT 2.1\r\n");
+  int result = Run([this](TSelDateForm& f) {
+    EXPECT_EQ(f.sgYear->currentRow(), 1);
+    EXPECT_EQ(f.sgMonth->currentRow(), 1);
+    EXPECT_EQ(f.sgMonth->currentColumn(), 0);
+    EXPECT_EQ(f.sgMonth->currentItem()->text(), "  4");
+    // A double click on 1月3日.
+    test::ClickCell(f.sgMonth, 0, 0);
+    QWidget* vp = f.sgMonth->viewport();
+    const QPoint at = f.sgMonth->visualItemRect(f.sgMonth->item(0, 0)).center();
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, vp->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(vp, &dbl);
+  });
+  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_EQ(form_.Date(), EncodeDate(2004, 1, 3));
+  std::filesystem::remove(data_.File("2004/0104/") + "中山11.MJO");
+  result = Run([this](TSelDateForm& f) {
+    EXPECT_EQ(f.sgYear->currentRow(), 0);  // 2003 holds the only race file
+    EXPECT_EQ(f.sgMonth->currentColumn(), 9);
+    f.reject();
+  });
 }
 
 TEST_F(SelDateFormTest, EmptyDataDirectoryFillsNothing) {

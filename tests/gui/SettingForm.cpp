@@ -109,6 +109,7 @@ TEST_F(SettingFormTest, EveryPageLoadedEditedAndSavedOnOK) {
     EXPECT_EQ(d->windowTitle(), U("初期設定"));
     // Loaded from the settings.
     EXPECT_EQ(Find<QLineEdit>(d, "edtMojiPath")->text(), "/srv/vorpa/data");
+    EXPECT_EQ(Find<QLineEdit>(d, "edtIPatHost")->text(), kDefaultIPatHost);
     EXPECT_EQ(Find<QLineEdit>(d, "edtMaxOddsCnt")->text(), "15");
     EXPECT_EQ(Find<QLabel>(d, "lblPriority")->text(), "Normal");
     EXPECT_EQ(Find<QTimeEdit>(d, "dtpIpatStartTime")->text(), "09:18");
@@ -124,6 +125,7 @@ TEST_F(SettingFormTest, EveryPageLoadedEditedAndSavedOnOK) {
 
     // "IPAT取得"
     Find<QLineEdit>(d, "edtINetID")->setText("ZX81AB77");
+    Find<QLineEdit>(d, "edtIPatHost")->setText(" ipat.example.test:8080 ");
     Find<QLineEdit>(d, "edtMojiPath")->setText(U("/srv/vorpa/レース"));
     Find<QLineEdit>(d, "edtMaxOddsCnt")->setText("40");
     Find<QCheckBox>(d, "chkAutoIPAT")->setChecked(true);
@@ -170,6 +172,7 @@ TEST_F(SettingFormTest, EveryPageLoadedEditedAndSavedOnOK) {
   EXPECT_EQ(form_->CalcTab->edtBuyTotal->text(), "3000");
   const TSetting saved = ParseSetting(Ini());
   EXPECT_EQ(saved.INetID, "ZX81AB77");
+  EXPECT_EQ(saved.IPatHost, "ipat.example.test:8080");
   EXPECT_EQ(saved.MojiPath, "/srv/vorpa/レース");
   EXPECT_EQ(saved.MaxOddsCnt, 40);
   EXPECT_TRUE(saved.AutoIPat && saved.AutoExit && saved.AutoPat);
