@@ -8,8 +8,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <atomic>
+#include <cstdlib>
 #include <thread>
 
+#include "core/AppDirs.h"
 #include "core/Cp932.h"
 #include "core/IniFile.h"
 #include "support/GuiHelpers.h"
@@ -163,6 +165,25 @@ TEST_F(MainFrmPlacement, AWindowAtTheScreenEdgeKeepsItsPlace) {
     EXPECT_FALSE(form.testAttribute(Qt::WA_Moved)) << placement;
     EXPECT_EQ(form.windowState(), Qt::WindowNoState) << placement;
   }
+}
+
+// Without a browser (no program on PATH to open one) the help command
+// names the help page.
+TEST(MainFrmHelp, WithoutABrowserTheHelpPageIsNamedInAMessageBox) {
+  const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+  setenv("PATH", "", 1);
+  test::TempDir dir;
+  TMainForm form(dir.Path());
+  QString text, name;
+  test::WhenModal([&](QWidget* modal) {
+    name = modal->objectName();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) text = box->text();
+    modal->close();
+  });
+  form.actManual->trigger();
+  setenv("PATH", path.c_str(), 1);
+  EXPECT_EQ(name, "HelpPageMessage");
+  EXPECT_TRUE(text.contains(QString::fromStdString(HelpPagePath(ProgramDir())))) << text.toStdString();
 }
 
 TEST(MainFrmLog, KeepsTheLastFourLinesOldestFirst) {
