@@ -25,6 +25,13 @@ fs::path InstalledDataDir(const std::string& programDir) {
   return (fs::path(programDir) / "../share/vorpa").lexically_normal();
 }
 
+// $VAR, else $HOME + `fallback`, else ".".
+std::string XdgBase(const char* var, const char* fallback) {
+  if (const char* xdg = std::getenv(var); xdg && *xdg) return xdg;
+  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + fallback;
+  return ".";
+}
+
 }  // namespace
 
 std::string ConfigDir(const std::string& override) { return ConfigDir(override, ProgramDir()); }
@@ -34,15 +41,7 @@ std::string ConfigDir(const std::string& override, const std::string& programDir
   std::error_code ec;
   if (access(programDir.c_str(), W_OK) == 0 && !fs::is_directory(InstalledDataDir(programDir), ec))
     return programDir;
-  std::string base;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-    base = xdg;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
-    base = std::string(home) + "/.config";
-  } else {
-    base = ".";
-  }
-  std::string dir = WithSeparator(base) + "vorpa/";
+  std::string dir = WithSeparator(XdgBase("XDG_CONFIG_HOME", "/.config")) + "vorpa/";
   fs::create_directories(dir, ec);
   return dir;
 }
@@ -53,6 +52,10 @@ std::string HelpPagePath(const std::string& programDir) {
   std::error_code ec;
   if (!fs::exists(beside, ec) && fs::exists(installed, ec)) return installed.string();
   return beside;
+}
+
+std::string LogDir() {
+  return WithSeparator(XdgBase("XDG_STATE_HOME", "/.local/state")) + "vorpa/log/";
 }
 
 }  // namespace vorpa

@@ -1,5 +1,6 @@
 #pragma once
-// Where the program keeps "Vorpa.Ini", "VorpaRemark.txt" and its help page.
+// Where the program keeps "Vorpa.Ini", "VorpaRemark.txt", its help page and
+// its daily log files.
 #include <string>
 
 namespace vorpa {
@@ -20,5 +21,10 @@ std::string ConfigDir(const std::string& override);
 // program when it is there, else in the installed data folder
 // ("../share/vorpa/help/" from the program); the first path when neither is.
 std::string HelpPagePath(const std::string& programDir);
+
+// The folder of the daily log files, with a trailing "/":
+// $XDG_STATE_HOME/vorpa/log/ (default ~/.local/state/vorpa/log/). Not
+// created here.
+std::string LogDir();
 
 }  // namespace vorpa

@@ -91,6 +91,8 @@ std::vector<std::pair<std::string, std::string>> Entries(const TSetting& s) {
   e.emplace_back("AlertNotifyWithin", std::to_string(s.AlertNotifyWithin));
   e.emplace_back("DistortionShown", Bool(s.DistortionShown));
   e.emplace_back("EstimateCount", std::to_string(s.EstimateCount));
+  e.emplace_back("DesktopNotify", Bool(s.DesktopNotify));
+  if (s.Demo) e.emplace_back("Demo", Bool(s.Demo));
   return e;
 }
 
@@ -146,6 +148,8 @@ TSetting FromIni(const TIniFile& ini) {
   ReadBool(ini, "DistortionShown", &s.DistortionShown);
   int estimates = ini.GetInt(kSection, "EstimateCount", s.EstimateCount);
   if (estimates >= 1 && estimates <= kEstimateCountMax) s.EstimateCount = estimates;
+  ReadBool(ini, "DesktopNotify", &s.DesktopNotify);
+  ReadBool(ini, "Demo", &s.Demo);
   if (s.IPatChkCycle < 1) s.IPatChkCycle = 3;
   if (s.OddsOutLastTime > 59) s.OddsOutLastTime = 59;
   if (s.OddsOutLastTime < 0) s.OddsOutLastTime = 0;

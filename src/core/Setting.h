@@ -49,6 +49,11 @@ struct TSetting {
   bool DistortionShown = false;
   // Trios and trifectas listed on the tab "推定", 1..kEstimateCountMax.
   int EstimateCount = 50;
+  // Desktop notifications of errors and of the end of a day.
+  bool DesktopNotify = true;
+  // The configuration of the demonstration (scripts/run): caption and
+  // status bar say so.
+  bool Demo = false;
 
   TSetting();  // the defaults
 };

@@ -345,9 +345,9 @@ void TIPat::BuildRequest() {
   AddField(&PostData, "c", Para.ParamC);
 }
 
-std::string TIPat::Fetch() const {
+std::string TIPat::Fetch(TUrlFailure* failure) const {
   std::string page;
-  if (UrlRequest(Url, PostData, &page) != 200) return "";
+  if (UrlRequest(Url, PostData, &page, kReceiveTimeoutMs, failure) != 200) return "";
   return page;
 }
 
@@ -386,9 +386,9 @@ void TIPat::LoadRace() {
   UpdateStatus();
 }
 
-bool TIPat::StoreRace() {
+bool TIPat::StoreRace(std::string* reason) {
   UpdateStatus();
-  return vorpa::StoreRace(DataDir(), Race);
+  return vorpa::StoreRace(DataDir(), Race, reason);
 }
 
 void TIPat::UpdateStatus() {

@@ -13,6 +13,7 @@
 #include "core/PatOutInfo.h"
 #include "core/Race.h"
 #include "core/Setting.h"
+#include "ipat/URLAccess.h"
 
 namespace vorpa {
 
@@ -87,13 +88,15 @@ class TIPat {
   void CopyFrom(const TIPat& other);
   void NextState();
   void BuildRequest();
-  // The page of the current request; "" unless the status code is 200.
-  std::string Fetch() const;
+  // The page of the current request; "" unless the status code is 200,
+  // and then `failure` (when given) says why.
+  std::string Fetch(TUrlFailure* failure = nullptr) const;
   int Decode(const std::string& page);
   int Decode(const TIPatPage& page);
   void LoadRace();
-  // False when the race file could not be written.
-  bool StoreRace();
+  // False when the race file could not be written; `reason` (UTF-8), when
+  // given, then says why.
+  bool StoreRace(std::string* reason = nullptr);
   void UpdateStatus();
   // When the request has AutoOut: the race key of Race into the request,
   // then PatOutput on both; true when files were written.

@@ -9,6 +9,11 @@
 namespace vorpa {
 
 class TIPat;
+class TRace;
+
+// The kinds of errors a run meets: a refused login, a page that did not
+// come, a race file that could not be written, a page that did not decode.
+enum class TIPatError { Login, Communication, Store, Page };
 
 class TIPatSink {
  public:
@@ -16,6 +21,14 @@ class TIPatSink {
 
   // One line for the log list.
   virtual void Log(const std::string& line) = 0;
+  // An error of the run; its line says what to fix. A plain log line
+  // unless the sink does more with it.
+  virtual void Error(TIPatError kind, const std::string& line) {
+    (void)kind;
+    Log(line);
+  }
+  // A race has been written to its file.
+  virtual void RaceStored(const TRace& race) { (void)race; }
   // The receive lamp: on before a fetch, off after it.
   virtual void RecvLamp(bool on) = 0;
   // The session's state changed (or one more second of an error wait passed).

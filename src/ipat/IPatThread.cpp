@@ -12,6 +12,7 @@
 #include "core/DayCount.h"
 #include "core/FileLock.h"
 #include "core/RaceIO/RaceIO.h"
+#include "ipat/IPatErrorText.h"
 #include "ipat/RaceHold.h"
 
 namespace vorpa {
@@ -156,19 +157,24 @@ void TIPatThread::Execute() {
 void TIPatThread::StoreStep() {
   TIPat& s = session_;
   const std::string prefix = RaceLogPrefix(s.Race);
-  if (!s.StoreRace()) {
+  std::string reason;
+  if (!s.StoreRace(&reason)) {
     // Nothing was written and the old file stays; the race is read again
     // by the next run.
     RaceStatus& st = s.CurStatus();
     st.LastFetch = 0;
     st.OddsDone = false;
     st.ResultDone = false;
-    Log(prefix + Utf8ToCp932("保存エラー"));
+    const TRaceHeader& h = s.Race.Header;
+    sink_.Error(TIPatError::Store,
+                StoreErrorText(prefix, RaceFilePath(s.Settings().MojiPath, h.VenueName, h.RaceNo, h.RaceDate),
+                               reason));
     s.IPatState = TIPat::Aborted;
     return;
   }
   Log(prefix + Utf8ToCp932("取得"));
   if (s.RaceStored) s.RaceStored(s.Race);
+  sink_.RaceStored(s.Race);
   if (s.OutputRace()) Log(prefix + Utf8ToCp932("PAT出力"));
 }
 
@@ -181,10 +187,11 @@ void TIPatThread::PageStep() {
   for (;;) {
     if (Terminated()) break;
     sink_.RecvLamp(true);
-    const std::string page = s.Fetch();
+    TUrlFailure failure;
+    const std::string page = s.Fetch(&failure);
     sink_.RecvLamp(false);
     if (page.empty()) {
-      Log(Utf8ToCp932("通信エラー"));
+      sink_.Error(TIPatError::Communication, CommErrorText(failure));
     } else {
       const int code = s.Decode(page);
       if (code == 0) {
@@ -198,7 +205,10 @@ void TIPatThread::PageStep() {
         return;
       }
       Dump(page);
-      Log(TIPat::ErrorText(code));
+      if (code == 1 && login)
+        sink_.Error(TIPatError::Login, LoginErrorText(s.Settings().INetID));
+      else
+        sink_.Error(TIPatError::Page, TIPat::ErrorText(code));
     }
     if (!ErrorWait(attempts, wait)) break;
   }

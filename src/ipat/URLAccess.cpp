@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <cerrno>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -125,13 +126,43 @@ bool SplitUrl(std::string_view url, TUrlInfo* info) {
   return true;
 }
 
+namespace {
+
+TUrlFailure::TKind FailureKind(CURLcode result, long osErrno) {
+  switch (result) {
+    case CURLE_COULDNT_RESOLVE_HOST: return TUrlFailure::NameNotFound;
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_ABORTED_BY_CALLBACK: return TUrlFailure::TimedOut;  // the receive time-out
+    case CURLE_COULDNT_CONNECT:
+      return osErrno == ETIMEDOUT ? TUrlFailure::TimedOut
+                                  : osErrno == ECONNREFUSED ? TUrlFailure::Refused : TUrlFailure::Other;
+    case CURLE_PARTIAL_FILE:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING: return TUrlFailure::CutShort;
+    default: return TUrlFailure::Other;
+  }
+}
+
+}  // namespace
+
 int UrlRequest(std::string_view url, std::string_view body, std::string* out,
-               long receiveTimeoutMs) {
+               long receiveTimeoutMs, TUrlFailure* failure) {
+  TUrlFailure scratch;
+  TUrlFailure& why = failure ? *failure : scratch;
+  why = TUrlFailure();
   TUrlInfo info;
-  if (!SplitUrl(url, &info)) return 0;
+  if (!SplitUrl(url, &info)) {
+    why.Kind = TUrlFailure::BadUrl;
+    return 0;
+  }
+  why.Host = info.Host + ":" + std::to_string(info.Port ? info.Port : 80);
+  why.Kind = TUrlFailure::Other;
   std::call_once(curlInit, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
   std::unique_ptr<CURL, TCurlDeleter> curl(curl_easy_init());
-  if (!curl) return 0;
+  if (!curl) {
+    why.Detail = "curl_easy_init";
+    return 0;
+  }
   CURL* c = curl.get();
 
   // Plain HTTP to the host whatever the scheme; only the path is the object.
@@ -179,7 +210,20 @@ int UrlRequest(std::string_view url, std::string_view body, std::string* out,
   // so that half a page is never decoded as if it were complete.
   if (status == 200 && result != CURLE_OK) {
     out->resize(before);
+    why.Kind = TUrlFailure::CutShort;
+    why.Detail = curl_easy_strerror(result);
     return 0;
+  }
+  if (status == 200) {
+    why.Kind = TUrlFailure::None;
+  } else if (status != 0) {
+    why.Kind = TUrlFailure::HttpStatus;
+    why.Status = int(status);
+  } else {
+    long osErrno = 0;
+    curl_easy_getinfo(c, CURLINFO_OS_ERRNO, &osErrno);
+    why.Kind = FailureKind(result, osErrno);
+    why.Detail = curl_easy_strerror(result);
   }
   return int(status);
 }

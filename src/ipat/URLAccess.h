@@ -32,11 +32,30 @@ constexpr long kReceiveTimeoutMs = 60000;
 // 256, user and password 128 each, path 2048, extra 255).
 bool SplitUrl(std::string_view url, TUrlInfo* info);
 
+// Why a request brought no page.
+struct TUrlFailure {
+  enum TKind {
+    None,          // a page came (status 200)
+    BadUrl,        // the URL cannot be split
+    Refused,       // nothing listens on the port
+    TimedOut,      // no answer, or no data for the receive time-out
+    NameNotFound,  // the host name does not resolve
+    HttpStatus,    // the server answered with another status than 200
+    CutShort,      // the page broke off part-way
+    Other,         // anything else; Detail says what
+  };
+  TKind Kind = None;
+  std::string Host;  // "host:port" the request went to
+  int Status = 0;    // the HTTP status for HttpStatus
+  std::string Detail;
+};
+
 // Sends one request and returns the HTTP status code; 0 when the URL cannot
 // be split or no status was obtained (no connection, time-out, any error).
 // Only for status 200 the body is appended to *out, read in chunks of up to
-// 1024 bytes; a read that fails part-way leaves what was read (still 200).
+// 1024 bytes; a page cut short is no page (0, nothing appended). `failure`,
+// when given, says why no page came.
 int UrlRequest(std::string_view url, std::string_view body, std::string* out,
-               long receiveTimeoutMs = kReceiveTimeoutMs);
+               long receiveTimeoutMs = kReceiveTimeoutMs, TUrlFailure* failure = nullptr);
 
 }  // namespace vorpa

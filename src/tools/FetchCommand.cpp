@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "analysis/OddsAlerts.h"
+#include "core/AppDirs.h"
 #include "core/Cp932.h"
+#include "core/DayLog.h"
 #include "core/DayCount.h"
 #include "core/MeetingClock.h"
 #include "core/Setting.h"
@@ -31,14 +33,17 @@ std::atomic<bool> gStop{false};
 
 void OnSignal(int) { gStop = true; }
 
-// The sink on the console: log lines with their time, and with --status
-// the status line and the log blocks; thread ends are queued for the loop.
+// The sink on the console: log lines with their time, also into the day's
+// log file as the program writes them, and with --status the status line
+// and the log blocks; thread ends are queued for the loop.
 class TConsoleSink : public TIPatSink {
  public:
-  TConsoleSink(const TClock& clock, bool status) : clock_(clock), status_(status) {}
+  TConsoleSink(const TClock& clock, bool status) : dayLog_(clock, LogDir()), status_(status) {}
 
   void Log(const std::string& line) override {
-    Print(TimeToText(TimeOf(clock_.Now())) + " " + Cp932ToUtf8(line));
+    Print(Cp932ToUtf8(TimedLogLine(dayLog_.Add(line))));
+    const std::string failure = dayLog_.TakeWriteFailure();
+    if (!failure.empty()) std::fprintf(stderr, "vorpa-tool fetch: cannot write the log: %s\n", failure.c_str());
   }
   void RecvLamp(bool) override {}
   void StatusUpdate(const TIPat& session) override {
@@ -119,7 +124,7 @@ class TConsoleSink : public TIPatSink {
     std::fflush(stdout);
   }
 
-  const TClock& clock_;
+  TDayLog dayLog_;
   bool status_;
   const TIPat* stopAtRaceWalk_ = nullptr;
   std::shared_ptr<TIPatThread> stopThread_;

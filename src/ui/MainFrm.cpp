@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QResizeEvent>
 #include <QGuiApplication>
@@ -34,6 +35,8 @@
 #include "ipat/IPatForm.h"
 #include "ui/AboutBox.h"
 #include "ui/CalcTab.h"
+#include "ui/DesktopNotifier.h"
+#include "ui/LogForm.h"
 #include "ui/FrameLayout.h"
 #include "ui/GridText.h"
 #include "ui/OddsTab.h"
@@ -87,7 +90,8 @@ TMainForm::TMainForm(const std::string& configDir, const TClock* clock, QWidget*
       FIPatDirect(IPatControl->FIPatDirect),
       FIPatThread(IPatControl->FIPatThread),
       FIPatDirectThread(IPatControl->FIPatDirectThread),
-      configDir_(configDir) {
+      configDir_(configDir),
+      dayLog_(std::make_unique<TDayLog>(Clock, LogDir())) {
   setObjectName("MainForm");
   setWindowTitle("Vorpa");
   setFont(PixelFont("IPAPGothic"));
@@ -97,6 +101,7 @@ TMainForm::TMainForm(const std::string& configDir, const TClock* clock, QWidget*
   CreateControls();
   CreateToolBar();
   CreateMenus();
+  CreateStatusBar();
   FormCreate();
 }
 
@@ -158,6 +163,7 @@ void TMainForm::CreateActions() {
                             "歪み表示 | 枠連・馬連・馬単・ワイドのオッズを、単勝オッズから計算した"
                             "理論オッズとの比で色分けします。");
   actDistortion->setCheckable(true);
+  actShowLog = NewAction("actShowLog", "ログ...(&L)", "ログ | 今日の取得の記録を表示します。");
   actCopy = NewAction("actCopy", "コピー(&Y)", "");
   actCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
   addAction(actCopy);
@@ -176,6 +182,10 @@ void TMainForm::CreateActions() {
   connect(actShowAbout, &QAction::triggered, this, &TMainForm::actShowAboutExecute);
   connect(actSetting, &QAction::triggered, this, &TMainForm::actSettingExecute);
   connect(actMojipanel, &QAction::triggered, this, &TMainForm::actMojipanelExecute);
+  connect(actShowLog, &QAction::triggered, this, [this] {
+    LogForm->show();
+    LogForm->raise();
+  });
   connect(actOutPatData, &QAction::triggered, this, &TMainForm::actOutPatDataExecute);
   connect(actIPat, &QAction::triggered, this, &TMainForm::actIPatExecute);
   connect(actIPatDirect, &QAction::triggered, this, &TMainForm::actIPatDirectExecute);
@@ -214,6 +224,8 @@ void TMainForm::CreateMenus() {
   view->addAction(actZoomOut);
   view->addAction(actZoomReset);
   view->addAction(actZoomFit);
+  view->addSeparator();
+  view->addAction(actShowLog);
   QMenu* set = mm->addMenu(U("設定(&S)"));
   set->addAction(actSetting);
   QMenu* help = mm->addMenu(U("ヘルプ(&H)"));
@@ -265,7 +277,15 @@ void TMainForm::CreateControls() {
   QPalette pal = lstLog->palette();
   pal.setColor(QPalette::Base, pal.color(QPalette::Button));
   lstLog->setPalette(pal);
+  lstLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  lstLog->setToolTip(U("ダブルクリックでログウィンドウを開きます"));
   for (const std::string& line : log_.Lines()) lstLog->addItem(FromCp932(line));
+  connect(lstLog, &QListWidget::itemDoubleClicked, actShowLog, &QAction::trigger);
+  LogForm = new TLogForm(this);
+  Notifier = new TDesktopNotifier(this);
+  Notify = [this](const std::string& summary, const std::string& body) {
+    Notifier->Notify(QString::fromStdString(summary), QString::fromStdString(body));
+  };
 
   pnlRecv = new QFrame(client);
   pnlRecv->setObjectName("pnlRecv");
@@ -326,8 +346,11 @@ void TMainForm::FormCreate() {
   ApplyWindowInfo();
   LoadSettingFiles();
   AttachPatOut(*IPatControl, Setting);
+  Notifier->SetEnabled(Setting.DesktopNotify);
+  ShowDemoMark();
   tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle, Clock.Rate()));
   tmIPAT->start();
+  lastTickAt_ = Clock.Now();
   FDate = 0;
   FRaceLoaded = false;
   FOddsIndex = -1;
@@ -343,6 +366,7 @@ void TMainForm::FormCreate() {
   if (Setting.AutoIPat && (day == 1 || day == 7))
     QTimer::singleShot(0, this, &TMainForm::StartAcquisition);
   PageControl1->setCurrentIndex(0);
+  UpdateStatusBar();
 }
 
 bool TMainForm::FormCloseQuery() {
@@ -412,10 +436,17 @@ void TMainForm::SaveWindowInfo() {
   vorpa::SaveWindowInfo(configDir_ + kSettingFileName, WindowInfo);
 }
 
-void TMainForm::AddLog(const std::string& line) {
-  log_.Add(line);
+void TMainForm::AddLog(const std::string& line, bool error) {
+  const TLogEntry entry = dayLog_->Add(line, error);
+  const std::string timed = TimedLogLine(entry);
+  log_.Add(timed);
   delete lstLog->takeItem(0);
-  lstLog->addItem(FromCp932(line));
+  auto* item = new QListWidgetItem(FromCp932(timed), lstLog);
+  item->setToolTip(item->text());
+  if (error) item->setForeground(LogErrorColor());
+  LogForm->Append(entry);
+  const std::string failure = dayLog_->TakeWriteFailure();
+  if (!failure.empty()) AddLog(Utf8ToCp932("ログファイルに書き込めません: " + failure), true);
 }
 
 void TMainForm::SetRecvLamp(bool on) {
@@ -436,6 +467,19 @@ void TMainForm::Log(const std::string& line) {
   RunOnMainThread([&] { AddLog(line); });
 }
 
+void TMainForm::Error(TIPatError kind, const std::string& line) {
+  const std::thread::id thread = std::this_thread::get_id();
+  RunOnMainThread([&] { ShowError(kind, line, thread); });
+}
+
+void TMainForm::RaceStored(const TRace& race) {
+  RunOnMainThread([&] {
+    lastStoreAt_ = Clock.Now();
+    lastStoreRace_ = race.Header.VenueName + std::to_string(race.Header.RaceNo) + "R";
+    UpdateStatusBar();
+  });
+}
+
 void TMainForm::RecvLamp(bool on) {
   RunOnMainThread([&] { SetRecvLamp(on); });
 }
@@ -443,12 +487,14 @@ void TMainForm::RecvLamp(bool on) {
 void TMainForm::StatusUpdate(const TIPat& session) {
   RunOnMainThread([&] {
     IPatControl->NoteStatus(session);
+    NoteRunStatus(session);
     if (StatusView) StatusView->IPatStateToForm(session);
   });
 }
 
 void TMainForm::RaceInfo(const TIPat& session) {
   RunOnMainThread([&] {
+    lastPageAt_ = Clock.Now();
     if (StatusView) StatusView->ShowRaceInfo(session);
   });
 }
@@ -504,7 +550,10 @@ void TMainForm::actShowAboutExecute() {
 
 void TMainForm::actSettingExecute() {
   if (!Forms.Setting || Forms.Setting->exec() != QDialog::Accepted) return;
-  tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle, Clock.Rate()));
+  tmIPAT->setInterval(TimerInterval(Setting.IPatChkCycle, Clock.Rate()));  // restarts it
+  lastTickAt_ = Clock.Now();
+  Notifier->SetEnabled(Setting.DesktopNotify);
+  ShowDemoMark();
   CalcTab->SetBuyTotal(Setting.BuyTotal);
   // Changed colour settings show at once.
   sgSyutuba->viewport()->update();
@@ -520,8 +569,15 @@ void TMainForm::FirstStartCheck() {
     return;
   }
   if (!NeedsFirstSettings(Setting)) return;
-  AddLog(FirstSettingsRequest());
-  actSetting->trigger();
+  QMessageBox box(QMessageBox::Information, U("Vorpa へようこそ"),
+                  QString::fromStdString(WelcomeText()), QMessageBox::NoButton, this);
+  box.setObjectName("WelcomeDialog");
+  QPushButton* open = box.addButton(U(kWelcomeOpenSettings), QMessageBox::AcceptRole);
+  open->setObjectName("btnOpenSettings");
+  box.addButton(U("あとで"), QMessageBox::RejectRole)->setObjectName("btnLater");
+  box.setDefaultButton(open);
+  box.exec();
+  if (box.clickedButton() == open) actSetting->trigger();
 }
 
 void TMainForm::actMojipanelExecute() {

@@ -6,10 +6,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "analysis/OddsAlerts.h"
 #include "core/Clock.h"
+#include "core/DayLog.h"
 #include "core/Race.h"
 #include "ipat/IPatControl.h"
 #include "ipat/IPatSink.h"
@@ -18,6 +22,7 @@
 #include "view/MainWindowView.h"
 #include "view/MovementView.h"
 #include "view/RaceCard.h"
+#include "view/StatusBarText.h"
 #include "view/WindowInfo.h"
 
 class QAbstractScrollArea;
@@ -36,6 +41,8 @@ namespace vorpa {
 class TAlertForm;
 class TCalcTab;
 class TFrameLayout;
+class TDesktopNotifier;
+class TLogForm;
 class TChartTabs;
 class TEstimateTab;
 class TOddsTab;
@@ -55,18 +62,21 @@ class TMainForm : public QMainWindow, public TIPatSink {
   // The directory of Vorpa.Ini and VorpaRemark.txt, with a trailing "/".
   const std::string& ConfigDir() const { return configDir_; }
 
-  // Appends a CP932 line to the log list, dropping its oldest line.
-  void AddLog(const std::string& line);
+  // Logs a CP932 line with the time of day on the program clock: into the
+  // day's log (its file and the log window) and the log list, which drops
+  // its oldest line. Errors show in red.
+  void AddLog(const std::string& line, bool error = false);
   void SetRecvLamp(bool on);
   // The race list and race card (MainFrmRaceList.cpp, MainFrmRaceCard.cpp).
   void OpenDate(double date);
   void LoadRaceList();
   void RefreshRaceList();
   void LoadSelectedRace();
-  void ShowRace();
-  // At the first start (no INET ID or data directory) asks for them in the
-  // log list and opens the settings dialog; when Vorpa.Ini cannot be read,
-  // says so in a message box instead.
+  // `reading`: the index of the reading to select, -1 for the newest.
+  void ShowRace(int reading = -1);
+  // At the first start (no INET ID or data directory) a welcome dialog
+  // says what the two settings are and opens the settings dialog; when
+  // Vorpa.Ini cannot be read, a message box says so instead.
   void FirstStartCheck();
   // Rebuilds every view from the selected reading.
   void ShowOdds();
@@ -74,6 +84,8 @@ class TMainForm : public QMainWindow, public TIPatSink {
 
   // The acquisition thread's notifications, run on the main thread.
   void Log(const std::string& line) override;
+  void Error(TIPatError kind, const std::string& line) override;
+  void RaceStored(const TRace& race) override;
   void RecvLamp(bool on) override;
   void StatusUpdate(const TIPat& session) override;
   void RaceInfo(const TIPat& session) override;
@@ -94,9 +106,25 @@ class TMainForm : public QMainWindow, public TIPatSink {
   // controls by their rectangles at the design size (ui/FrameLayout.h).
   QTabWidget* PageControl1;
   QListWidget* lstLog;
+  TLogForm* LogForm;  // "表示" > "ログ..."
+  // Desktop notifications, for anything the user should see outside the
+  // window (ui/DesktopNotifier.h).
+  TDesktopNotifier* Notifier;
   QFrame* pnlRecv = nullptr;
   QMenu* PopupMenu1;
   QTimer* tmIPAT;
+  // The status bar (MainFrmStatusBar.cpp), from left: the last error, the
+  // demo mark, the program clock, acquisition, the last page received, the
+  // last race stored and the next race.
+  QLabel* lblStatusError;
+  QLabel* lblStatusDemo;
+  QLabel* lblStatusClock;
+  QLabel* lblStatusIPat;
+  QLabel* lblStatusRecv;
+  QLabel* lblStatusStore;
+  QLabel* lblStatusNextRace;
+  QTimer* tmStatus;  // once a second
+  void UpdateStatusBar();
   // The contents of the tabs "枠連" .. "ワイド", "結果" and "(簡易計算)".
   std::array<TOddsTab*, 4> OddsTabs{};
   TResultTab* ResultTab = nullptr;
@@ -141,6 +169,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   TAlertForm* AlertForm = nullptr;
   // Sends one desktop notification (summary, body; UTF-8); unset: none.
   std::function<void(const std::string&, const std::string&)> Notify;
+  QAction* actShowLog;
 
   // Acquisition (MainFrmIPat.cpp): checks actIPat and runs the start
   // routine, as on race days at start-up.
@@ -194,6 +223,14 @@ class TMainForm : public QMainWindow, public TIPatSink {
   void ReadWindowPlacement();
   void SaveWindowInfo();
   void OnThreadEnd(std::thread::id id);
+  void CreateStatusBar();
+  // The caption and the demo mark, from the settings.
+  void ShowDemoMark();
+  // A run's error: logged in red, shown in the status bar, and notified
+  // once per kind and run (the run's thread `thread`).
+  void ShowError(TIPatError kind, const std::string& line, std::thread::id thread);
+  // A session's state as the status bar shows it.
+  void NoteRunStatus(const TIPat& session);
   // Asks both acquisition threads to stop and waits for them, running
   // their calls to this window meanwhile.
   void StopThreads();
@@ -213,6 +250,9 @@ class TMainForm : public QMainWindow, public TIPatSink {
 
   // Race list and race card.
   void SetUpRaceList();
+  // Loads the race of the current race list row into FRace; false (no
+  // race loaded) for an empty row.
+  bool LoadCurrentRace();
   void SetUpRaceCard();
   void SetUpAnalysisTabs();
   void SetKaisaiOrder(int order);
@@ -257,6 +297,19 @@ class TMainForm : public QMainWindow, public TIPatSink {
   std::string configDir_;
   bool settingsWritable_ = true;  // false: Vorpa.Ini is a folder or unreadable
   TLogLines log_;
+  std::unique_ptr<TDayLog> dayLog_;
+  // What the status bar knows of the runs.
+  struct TRunStatus {
+    int State = 0;
+    int WaitLeft = 0;
+  };
+  TRunStatus scheduledStatus_, directStatus_;
+  double lastTickAt_ = 0;  // the timer's last start or tick, program clock
+  double lastPageAt_ = 0;
+  double lastStoreAt_ = 0;
+  std::string lastStoreRace_;            // "東京11R", CP932
+  std::vector<TPostedRace> postedRaces_;  // the open date's races
+  std::set<std::pair<std::thread::id, TIPatError>> notified_;
   bool closing_ = false;
   bool estimatesStale_ = false;  // "推定" waits to be filled until it shows
   TFrameLayout* frame_ = nullptr;

@@ -2,13 +2,16 @@
 // the direct run and the end of a thread.
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
 #include "core/Cp932.h"
+#include "core/DayCount.h"
 #include "core/Setting.h"
 #include "ipat/IPatDirectForm.h"
 #include "patout/PatOut.h"
+#include "ui/DesktopNotifier.h"
 #include "ui/MainFrm.h"
 #include "ui/ViewToQt.h"
 
@@ -27,7 +30,11 @@ void TMainForm::actIPatExecute() {
   box.exec();
 }
 
-void TMainForm::tmIPATTimer() { IPatControl->TimerTick(actIPat->isChecked()); }
+void TMainForm::tmIPATTimer() {
+  lastTickAt_ = Clock.Now();
+  IPatControl->TimerTick(actIPat->isChecked());
+  UpdateStatusBar();
+}
 
 void TMainForm::actIPatDirectExecute() {
   if (!IPatControl->PrepareDirect(FRaceLoaded, actIPat->isChecked(), FDate) || !Forms.IPatDirect) return;
@@ -42,7 +49,17 @@ void TMainForm::actIPatDirectExecute() {
 
 void TMainForm::OnThreadEnd(std::thread::id id) {
   const TThreadEndResult r = IPatControl->ThreadEnded(id);
+  for (auto it = notified_.begin(); it != notified_.end();)
+    it = it->first == id ? notified_.erase(it) : std::next(it);
   if (r.Scheduled) {
+    if (r.State == TIPat::RunEnd || r.State == TIPat::AllDone) {
+      lblStatusError->clear();
+      lblStatusError->setToolTip(QString());
+    }
+    if (r.State == TIPat::AllDone)
+      Notifier->Notify(FromCp932(RunStateText(TIPat::AllDone)),
+                       QString::fromUtf8((DateToLongText(FIPat.MeetingDate) +
+                                          " の全レースの情報を取得しました。").c_str()));
     RefreshRaceList();
     if (OutPatRunEnd(FIPat)) AddLog(Utf8ToCp932("PAT開催要項出力"));
     if (r.State == TIPat::AllDone && Setting.AutoExit && !closing_) {
@@ -53,6 +70,7 @@ void TMainForm::OnThreadEnd(std::thread::id id) {
     }
   }
   if (r.Direct) RefreshRaceList();
+  UpdateStatusBar();
 }
 
 void TMainForm::StopThreads() {

@@ -60,7 +60,7 @@ void TMainForm::SetUpRaceCard() {
   UpdateCopyAction();
 }
 
-void TMainForm::ShowRace() {
+void TMainForm::ShowRace(int reading) {
   FOddsIndex = -1;
   lblRaceInfo->clear();
   lblRaceInfo2->clear();
@@ -81,7 +81,8 @@ void TMainForm::ShowRace() {
   SetBodyRows(sgOddsTime, static_cast<int>(times.size()));
   for (size_t i = 0; i < times.size(); ++i)
     SetCellText(sgOddsTime, static_cast<int>(i) + 1, 0, times[i]);
-  FOddsIndex = static_cast<int>(times.size()) - 1;
+  const int newest = static_cast<int>(times.size()) - 1;
+  FOddsIndex = reading >= 0 && reading <= newest ? reading : newest;
   SetCurrentCellQuietly(sgOddsTime, FOddsIndex + 1, 0);
   sgOddsTime->scrollToItem(sgOddsTime->item(FOddsIndex, 0));
   ShowOdds();

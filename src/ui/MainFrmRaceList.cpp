@@ -11,6 +11,8 @@
 #include "ui/MainFrm.h"
 #include "ui/SelDateForm.h"
 #include "view/RaceList.h"
+#include "view/ReadingChoice.h"
+#include "view/StatusBarText.h"
 #include "view/StartMessages.h"
 
 namespace vorpa {
@@ -72,7 +74,7 @@ void TMainForm::SetUpRaceList() {
 
 void TMainForm::OpenDate(double date) {
   FDate = date;
-  setWindowTitle(QString::fromStdString(MainCaption(FDate)));
+  ShowDemoMark();
   FRaceLoaded = false;
   FOddsIndex = -1;
   LoadRaceList();
@@ -84,6 +86,7 @@ void TMainForm::LoadRaceList() {
   TWaitCursor wait;
   FRaceLoaded = false;
   FOddsIndex = -1;
+  postedRaces_.clear();
   if (FDate == 0) return;
   std::vector<std::string> lines;
   if (!Setting.MojiPath.empty()) lines = BuildRaceList(Setting.MojiPath, FDate, FKaisaiOrder, FRace);
@@ -95,12 +98,17 @@ void TMainForm::LoadRaceList() {
     SetCellText(sgRace, r, 0, row.Race);
     SetCellText(sgRace, r, 1, row.Post);
     SetCellText(sgRace, r, 2, row.Finish);
+    postedRaces_.push_back(PostedRace(row));
   }
   UpdateDayAlerts();
 }
 
 void TMainForm::RefreshRaceList() {
   const std::string current = CellText(sgRace, sgRace->currentRow() + 1, 0);
+  // The reading the user chose stays chosen; the newest follows the newest.
+  const bool loaded = FRaceLoaded;
+  const int shown = FOddsIndex;
+  const TRace before = FRace;
   LoadRaceList();
   int select = 1;
   for (int r = 1; r <= sgRace->rowCount(); ++r) {
@@ -110,18 +118,23 @@ void TMainForm::RefreshRaceList() {
     }
   }
   SetCurrentCellQuietly(sgRace, select, 0);
-  LoadSelectedRace();
+  const bool same = loaded && CellText(sgRace, select, 0) == current;
+  if (LoadCurrentRace()) ShowRace(same ? KeptReading(before, shown, FRace) : -1);
 }
 
 void TMainForm::LoadSelectedRace() {
+  if (LoadCurrentRace()) ShowRace();
+}
+
+bool TMainForm::LoadCurrentRace() {
   FRaceLoaded = false;
   FOddsIndex = -1;
   const std::string raceText = CellText(sgRace, sgRace->currentRow() + 1, 0);
-  if (raceText.empty()) return;
+  if (raceText.empty()) return false;
   TListedRace listed = ListedRace(raceText);
   LoadRace(Setting.MojiPath, listed.VenueName, listed.RaceNo, FRace, FDate);
   FRaceLoaded = true;
-  ShowRace();
+  return true;
 }
 
 void TMainForm::SetKaisaiOrder(int order) {

@@ -275,11 +275,13 @@ QWidget* TSettingForm::CreateOtherPage() {
   rgDispUmaOrder->setObjectName("rgDispUmaOrder");
   chkGridStriped = NewCheck(view, "chkGridStriped", "グリッド縞模様");
   chkOddsColored = NewCheck(view, "chkOddsColored", "オッズ色付け");
+  chkDesktopNotify = NewCheck(view, "chkDesktopNotify", "エラーと取得完了をデスクトップに通知");
   auto* vl = new QVBoxLayout(view);
   vl->addWidget(rgDispKaisaiOrder);
   vl->addWidget(rgDispUmaOrder);
   vl->addWidget(chkGridStriped);
   vl->addWidget(chkOddsColored);
+  vl->addWidget(chkDesktopNotify);
   vl->addStretch();
 
   auto* buy = new QGroupBox(U("購入支援"), page);
@@ -410,6 +412,7 @@ TSettingControls TSettingForm::ReadControls() const {
   c.AutoPat = chkAutoPat->isChecked();
   c.GridStriped = chkGridStriped->isChecked();
   c.OddsColored = chkOddsColored->isChecked();
+  c.DesktopNotify = chkDesktopNotify->isChecked();
   c.DispKaisaiOrder = rgDispKaisaiOrder->ItemIndex();
   c.DispUmaOrder = rgDispUmaOrder->ItemIndex();
   c.BuyCalc = rgBuyCalc->ItemIndex();
@@ -440,6 +443,7 @@ void TSettingForm::WriteControls(const TSettingControls& c) {
   chkAutoPat->setChecked(c.AutoPat);
   chkGridStriped->setChecked(c.GridStriped);
   chkOddsColored->setChecked(c.OddsColored);
+  chkDesktopNotify->setChecked(c.DesktopNotify);
   rgDispKaisaiOrder->SetItemIndex(c.DispKaisaiOrder);
   rgDispUmaOrder->SetItemIndex(c.DispUmaOrder);
   rgBuyCalc->SetItemIndex(c.BuyCalc);

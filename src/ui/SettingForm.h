@@ -62,6 +62,7 @@ class TSettingForm : public QDialog {
   TRadioGroup* rgDispUmaOrder;
   QCheckBox* chkGridStriped;
   QCheckBox* chkOddsColored;
+  QCheckBox* chkDesktopNotify;
   QLineEdit* edtBuyTotal;
   TRadioGroup* rgBuyCalc;
   QTableWidget* sgRemarkable;

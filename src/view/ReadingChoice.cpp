@@ -90,4 +90,17 @@ std::vector<int> CardOrder(const TRace& race, int umaOrder, int winIndex,
   return OrderByValue(values);
 }
 
+int KeptReading(const TRace& before, int shown, const TRace& after) {
+  const int last = static_cast<int>(before.Snapshots.size()) - 1;
+  if (shown < 0 || shown >= last) return -1;
+  const OddsSnapshot& s = before.Snapshots[shown];
+  for (size_t i = 0; i < after.Snapshots.size(); ++i) {
+    const OddsSnapshot& a = after.Snapshots[i];
+    if (a.WinTime() == s.WinTime() && a.QuinellaTime() == s.QuinellaTime() &&
+        a.ExactaTime() == s.ExactaTime() && a.WideTime() == s.WideTime())
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
 }  // namespace vorpa

@@ -41,6 +41,12 @@ enum TUmaOrder { kOrderNo = 0, kOrderWin = 1, kOrderPlace = 2, kOrderRen = 3 };
 std::vector<int> CardOrder(const TRace& race, int umaOrder, int winIndex,
                            const TRenEstimate& ren);
 
+// The reading to select after the race was read again: -1 (the newest)
+// when the user had the newest shown (`shown` the index in `before`, -1 for
+// none), else the index in `after` of the reading with the same times, -1
+// when it is gone.
+int KeptReading(const TRace& before, int shown, const TRace& after);
+
 // The race's RunnerCount kept within 0..18.
 int RunnerCountOf(const TRace& race);
 

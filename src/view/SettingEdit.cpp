@@ -30,6 +30,7 @@ void EachControl(TSettingControls& c, TSetting& s, Visit&& v) {
   v(c.AutoPat, s.AutoPat);
   v(c.GridStriped, s.GridStriped);
   v(c.OddsColored, s.OddsColored);
+  v(c.DesktopNotify, s.DesktopNotify);
   v(c.DispKaisaiOrder, s.DispKaisaiOrder);
   v(c.DispUmaOrder, s.DispUmaOrder);
   v(c.BuyCalc, s.BuyCalc);
@@ -108,8 +109,16 @@ void ClearGetTimes(TSettingControls& c) {
 
 bool NeedsFirstSettings(const TSetting& s) { return s.INetID.empty() || s.MojiPath.empty(); }
 
-std::string FirstSettingsRequest() {
-  return Utf8ToCp932("初期設定でINET IDとデータ保存先を設定してください。");
+const char* const kWelcomeOpenSettings = "初期設定を開く";
+
+std::string WelcomeText() {
+  return std::string(
+             "Vorpa へようこそ。\n\n"
+             "オッズの取得を始めるには、「初期設定」の「IPAT取得」ページで次の二つを設定してください。\n\n"
+             "・INET-ID: IPAT 情報サービスにログインする ID (8 文字まで)\n"
+             "・データ保存先: 取得したレースデータ (.MJO) を保存するフォルダ\n\n"
+             "「") +
+         kWelcomeOpenSettings + "」で設定画面が開きます。";
 }
 
 std::string PriorityName(int position) {

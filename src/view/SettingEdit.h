@@ -19,7 +19,7 @@ struct TSettingControls {
   std::string MojiPath, JRA95Path, JRA98Path, JRAV50Path;
   std::string MaxOddsCnt, IPatChkCycle, IPatGetCycle, OddsOutLastTime, BuyTotal;
   bool AutoIPat = false, AutoExit = false, AutoPat = false;
-  bool GridStriped = false, OddsColored = false;
+  bool GridStriped = false, OddsColored = false, DesktopNotify = false;
   int DispKaisaiOrder = 0, DispUmaOrder = 0, BuyCalc = 0;
   int Priority = 0;  // track bar position 0..6
   double IPatStartTime = 0;  // time of day
@@ -52,9 +52,11 @@ void StoreSettingControls(const TSettingControls& c, TSetting& s);
 void ClearGetTimes(TSettingControls& c);
 
 // First start: without an INET ID or a data directory nothing can be
-// fetched or shown; the log line that asks for them (CP932).
+// fetched or shown; the welcome dialog's text that says what they are
+// (UTF-8), and the caption of its button that opens the settings dialog.
 bool NeedsFirstSettings(const TSetting& s);
-std::string FirstSettingsRequest();
+std::string WelcomeText();
+extern const char* const kWelcomeOpenSettings;
 
 // The name of a thread priority position 0..6 ("Idle" .. "TimeCritical").
 std::string PriorityName(int position);

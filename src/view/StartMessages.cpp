@@ -6,8 +6,9 @@
 
 namespace vorpa {
 
-std::string MainCaption(double date) {
-  return date == 0 ? "Vorpa" : "Vorpa - " + DateToLongText(date);
+std::string MainCaption(double date, bool demo) {
+  const std::string name = demo ? "Vorpa (デモ)" : "Vorpa";
+  return date == 0 ? name : name + " - " + DateToLongText(date);
 }
 
 TStartMessage MissingDataDirMessage(const std::string& dir) {

@@ -7,8 +7,9 @@
 
 namespace vorpa {
 
-// "Vorpa", or "Vorpa - yyyy/mm/dd" while a date is open (date not 0).
-std::string MainCaption(double date);
+// "Vorpa", or "Vorpa - yyyy/mm/dd" while a date is open (date not 0); the
+// demonstration's caption is "Vorpa (デモ)" ... (UTF-8).
+std::string MainCaption(double date, bool demo = false);
 
 struct TStartMessage {
   std::string Stderr;  // UTF-8, without "vorpa: "

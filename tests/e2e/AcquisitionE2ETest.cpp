@@ -64,6 +64,12 @@ class RecordingSink : public TIPatSink {
     std::lock_guard<std::mutex> lock(mutex_);
     return static_cast<int>(std::count(log.begin(), log.end(), text));
   }
+  // Lines that begin with `prefix`.
+  int Starting(const std::string& prefix) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return static_cast<int>(
+        std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.starts_with(prefix); }));
+  }
   std::string Last() {
     std::lock_guard<std::mutex> lock(mutex_);
     return log.empty() ? "" : log.back();
@@ -237,7 +243,7 @@ TEST(Acquisition, FaultyServerConvergesToTheCleanFiles) {
     ++runs;
   }
   ASSERT_EQ(faulty.control->FIPat.IPatState, TIPat::AllDone) << runs << " runs";
-  EXPECT_GT(faulty.sink.Count("通信エラー") + faulty.sink.Count("接続エラー"), 0);
+  EXPECT_GT(faulty.sink.Starting("通信エラー " + faulty.server.Host() + ": ") + faulty.sink.Count("接続エラー"), 0);
   EXPECT_GT(faulty.sink.Count("取得中断"), 0);  // some runs gave up and the next tick resumed
   EXPECT_EQ(faulty.Files(), clean.Files());
   // Pages that failed to decode were dumped in the data directory.
@@ -253,7 +259,9 @@ TEST(Acquisition, ARaceThatCouldNotBeStoredIsReadAgainLater) {
   a.Await(a.control->FIPatThread);
   EXPECT_EQ(a.control->FIPat.IPatState, TIPat::Aborted);
   EXPECT_EQ(a.sink.Count("取得中断"), 1);
-  EXPECT_TRUE(a.sink.log[a.sink.log.size() - 2].ends_with("R 保存エラー"));
+  const std::string failed = a.sink.log[a.sink.log.size() - 2];
+  EXPECT_NE(failed.find("R 保存エラー: " + a.setting.MojiPath + "2026/1206/"), std::string::npos) << failed;
+  EXPECT_TRUE(failed.ends_with(".MJO: Not a directory。「初期設定」のデータ保存先を確かめてください")) << failed;
   fs::remove(a.dir.File("blocked"));
   ASSERT_TRUE(a.control->TimerTick(true));
   a.Await(a.control->FIPatThread);
@@ -273,7 +281,9 @@ TEST(Acquisition, RefusedLoginWaitsAfterBothAttemptsAndEndsAborted) {
   ASSERT_EQ(a.control->StartRoutine(true), TStartResult::Started);
   a.Await(a.control->FIPatThread);
   EXPECT_EQ(a.control->FIPat.IPatState, TIPat::Aborted);
-  EXPECT_EQ(a.sink.Count("認証エラー"), 2);
+  EXPECT_EQ(a.sink.Count("認証エラー: INET ID " + Cp932ToUtf8(a.setting.INetID) +
+                         " は受け付けられませんでした。「初期設定」の INET ID を確かめてください"),
+            2);
   EXPECT_EQ(a.sink.maxWait, 1);
   EXPECT_EQ(a.sink.Last(), "取得中断");
   EXPECT_EQ(a.sink.handedOver, 0);
@@ -304,7 +314,7 @@ TEST(Acquisition, StopDuringAnErrorWaitEndsTheRunAborted) {
   a.Await(a.control->FIPatThread);
   EXPECT_EQ(a.control->FIPat.IPatState, TIPat::Aborted);
   EXPECT_EQ(a.sink.Last(), "取得中断");
-  EXPECT_EQ(a.sink.Count("通信エラー"), 1);
+  EXPECT_EQ(a.sink.Count("通信エラー " + a.server.Host() + ": HTTP 状態 503"), 1);
   EXPECT_LT(a.sink.maxWait, 600);
 }
 

@@ -133,7 +133,7 @@ TEST_F(MainFrmTest, MenusInOrder) {
       {U("PAT風データ出力...(&P)")},
       {U("開催地順(&A)"), U("開催時刻順(&K)"), "-", U("馬番順(&N)"), U("単勝オッズ順(&T)"),
        U("複勝オッズ順(&F)"), U("馬連オッズ順(&U)"), "-", U("歪み表示(&H)"), "-", U("拡大"), U("縮小"),
-       U("標準"), U("ウィンドウに合わせる"), "-", U("アラート...(&R)")},
+       U("標準"), U("ウィンドウに合わせる"), "-", U("アラート...(&R)"), "-", U("ログ...(&L)")},
       {U("初期設定,,,(&I)")},
       {U("Vorpaヘルプ(&M)"), "-", U("バージョン情報...(&A)")},
   };
@@ -352,7 +352,8 @@ TEST_F(MainFrmTest, TheWindowsAreCreatedInOrderWithTheirCaptions) {
       order << w->objectName() + ":" + w->windowTitle();
     }
   }
-  EXPECT_EQ(order, (QStringList{U("IPatDebugForm:IPATデータ取得デバッグ用"), U("SelDateForm:開催日選択"),
+  // The log window belongs to the main window and comes with it.
+  EXPECT_EQ(order, (QStringList{U("LogForm:ログ"), U("IPatDebugForm:IPATデータ取得デバッグ用"), U("SelDateForm:開催日選択"),
                                 U("IPatDirectForm:IPAT指定データ取得"), U("AboutBox:バージョン情報"),
                                 U("PatOutForm:PAT風データ出力"), U("IPatForm:IPATデータ取得状況"),
                                 U("SettingForm:初期設定")}));

@@ -96,7 +96,7 @@ TEST_F(MainFrmRun, ARunFillsTheLogListAndOpensItsDate) {
   ASSERT_TRUE(test::ProcessEventsUntil([&] { return !form_->FIPatThread.IsSet(); }));
   const QStringList log = LogItems();
   ASSERT_EQ(log.size(), 4);
-  EXPECT_EQ(log[3], U("情報取得終了"));
+  EXPECT_EQ(log[3], U("14:30:00 情報取得終了"));
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(log[i].endsWith(U("R 取得"))) << log[i].toStdString();
   // The run's date was opened and the race list shows its races.
   EXPECT_EQ(form_->FDate, At("2026-12-06 00:00:00"));
@@ -122,7 +122,7 @@ TEST_F(MainFrmRun, ACompletedDayWithAutoExitClosesWithoutAQuestion) {
   EXPECT_FALSE(asked);
   EXPECT_TRUE(form_->FAutoExiting);
   EXPECT_EQ(form_->FIPat.IPatState, TIPat::AllDone);
-  EXPECT_EQ(LogItems().last(), U("全情報取得完了"));
+  EXPECT_EQ(LogItems().last(), U("18:00:00 全情報取得完了"));
 }
 
 }  // namespace

@@ -154,11 +154,12 @@ TEST_F(RaceViewsTest, SelectingRacesAndReadings) {
   f.actSortRenOdds->trigger();
   EXPECT_TRUE(f.actSortRenOdds->isChecked());
   ExpectCard(Expected("中山", 2, kOrderRen, 0));
-  // A refresh keeps the selected race.
+  // A refresh keeps the selected race and the reading chosen.
   f.actRefresh->trigger();
   EXPECT_EQ(f.sgRace->currentRow(), 13);
   EXPECT_EQ(f.FRace.Header.RaceNo, 2);
-  EXPECT_EQ(f.FOddsIndex, 3);
+  EXPECT_EQ(f.FOddsIndex, 0);
+  EXPECT_EQ(f.sgOddsTime->currentRow(), 0);
 }
 
 TEST_F(RaceViewsTest, TimeOrderPutsRacesWithoutPostTimeFirst) {

@@ -25,7 +25,7 @@ namespace {
 
 using test::U;
 
-QString LastLog(const TMainForm& f) { return f.lstLog->item(f.lstLog->count() - 1)->text(); }
+QString LastLog(const TMainForm& f) { return test::Untimed(f.lstLog->item(f.lstLog->count() - 1)->text()); }
 
 // Bytes no INI or remark line can be read from.
 const std::string kGarbage("\x8e\xf5\x01\x02 garbage\xff\xfe\r\n\x00\x93\xfa\x96\x7b", 22);
@@ -95,7 +95,7 @@ TEST_F(StartMessagesTest, UnreadableFilesAreKeptAsBad) {
   test::WriteFileBytes(config_.File("VorpaRemark.txt"), kGarbage + "x");
   {
     TMainForm f(config_.Path());
-    EXPECT_EQ(f.lstLog->item(2)->text(), U("Vorpa.Ini に読める行がないため Vorpa.Ini.bad として残しました。"));
+    EXPECT_EQ(test::Untimed(f.lstLog->item(2)->text()), U("Vorpa.Ini に読める行がないため Vorpa.Ini.bad として残しました。"));
     EXPECT_EQ(LastLog(f), U("VorpaRemark.txt に読める行がないため VorpaRemark.txt.bad として残しました。"));
     EXPECT_EQ(Setting.IPatChkCycle, 3);
   }

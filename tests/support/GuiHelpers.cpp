@@ -1,5 +1,7 @@
 #include "support/GuiHelpers.h"
 
+#include <QRegularExpression>
+
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTimer>
@@ -37,6 +39,12 @@ bool ProcessEventsUntil(const std::function<bool()>& done) {
     QApplication::processEvents(QEventLoop::AllEvents, 10);
   }
   return true;
+}
+
+QString Untimed(const QString& line) {
+  static const QRegularExpression time("^\\d\\d:\\d\\d:\\d\\d ");
+  if (!time.match(line).hasMatch()) return "(untimed) " + line;
+  return line.mid(9);
 }
 
 }  // namespace vorpa::test

@@ -20,6 +20,9 @@ void WhenModal(std::function<void(QWidget*)> answer);
 // A mouse press and release on the centre of a grid cell (table row and
 // column, the header row not counted), as a user's click.
 void ClickCell(QTableWidget* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton);
+// A log line without its time of day "hh:mm:ss "; a line without one comes
+// back marked "(untimed) ".
+QString Untimed(const QString& line);
 // Processes events until `done` holds or about five seconds have passed.
 bool ProcessEventsUntil(const std::function<bool()>& done);
 

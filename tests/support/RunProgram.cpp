@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -27,7 +28,13 @@ ProgramResult RunProgram(const std::string& path, const std::vector<std::string>
   for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
   std::vector<std::string> envStore;
-  for (char** e = environ; *e; ++e) envStore.emplace_back(*e);
+  // An extra entry replaces the inherited one of the same name.
+  auto named = [&](const std::string& entry) {
+    const std::string name = entry.substr(0, entry.find('=') + 1);
+    return std::any_of(env.begin(), env.end(), [&](const std::string& e) { return e.starts_with(name); });
+  };
+  for (char** e = environ; *e; ++e)
+    if (!named(*e)) envStore.emplace_back(*e);
   for (const auto& e : env) envStore.push_back(e);
   std::vector<char*> envp;
   for (auto& e : envStore) envp.push_back(e.data());

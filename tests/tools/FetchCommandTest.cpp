@@ -1,5 +1,6 @@
 // vorpa-tool fetch and list run as programs against a real vorpa-ipatd:
-// exit statuses, the log lines on stdout, a direct run, and repeated
+// exit statuses, the log lines on stdout and in the day's log file, a
+// direct run, and repeated
 // kill -9 during stores leaving every race file whole.
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ class Fetch : public ::testing::Test {
   }
   test::ProgramResult Tool(std::vector<std::string> args) {
     args.insert(args.begin(), {"--config-dir", config.Path(), "--now", kNow});
-    return RunProgram(VORPA_TOOL_PATH, args);
+    return RunProgram(VORPA_TOOL_PATH, args, "", {"XDG_STATE_HOME=" + state.Path()});
   }
   // Every race file below the data directory, by name.
   std::map<std::string, std::string> Files() const {
@@ -49,7 +50,7 @@ class Fetch : public ::testing::Test {
   }
 
   test::IpatdServer server{{"--seed", "7", "--now", kNow}};
-  test::TempDir config, data;
+  test::TempDir config, data, state;
 };
 
 TEST_F(Fetch, OnceFetchesTheDayAndListShowsIt) {
@@ -60,6 +61,11 @@ TEST_F(Fetch, OnceFetchesTheDayAndListShowsIt) {
   EXPECT_NE(r.Out.find("18:00:00 12/06 "), std::string::npos);
   EXPECT_NE(r.Out.find("R 取得\n"), std::string::npos);
   EXPECT_EQ(r.Out.substr(r.Out.size() - 31), "18:00:00 全情報取得完了\n");
+  // The same lines went to the day's log file, and a second run appends.
+  const std::string logFile = state.File("vorpa/log/2026-12-06.log");
+  EXPECT_EQ(test::ReadFileBytes(logFile), r.Out);
+  const auto again = Tool({"fetch", "--once", "--retry-wait", "0"});
+  EXPECT_EQ(test::ReadFileBytes(logFile), r.Out + again.Out);
 
   const auto list = Tool({"list", "--date", "2026-12-06"});
   EXPECT_EQ(list.Status, 0) << list.Err;
@@ -109,7 +115,10 @@ TEST_F(Fetch, ExitStatusesOfRefusalsAndBadArguments) {
   Config("TOOL0001", data.File("file") + "/sub");
   r = Tool({"fetch", "--once", "--retry-wait", "0"});
   EXPECT_EQ(r.Status, 1);
-  EXPECT_NE(r.Out.find("R 保存エラー\n"), std::string::npos);
+  // The message names the file and the system's reason.
+  EXPECT_NE(r.Out.find("R 保存エラー: " + data.File("file") + "/sub/2026/1206/"), std::string::npos) << r.Out;
+  EXPECT_NE(r.Out.find(".MJO: Not a directory。「初期設定」のデータ保存先を確かめてください\n"), std::string::npos)
+      << r.Out;
   EXPECT_NE(r.Out.find("取得中断\n"), std::string::npos);
 }
 

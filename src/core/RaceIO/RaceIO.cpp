@@ -1,6 +1,7 @@
 #include "core/RaceIO/RaceIO.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -63,13 +64,16 @@ bool HoldsRaceLine(std::string_view bytes) {
                      [](std::string_view l) { return l.substr(0, 4) == "H01 "; });
 }
 
-bool StoreRace(std::string_view dataDir, const TRace& race) {
+bool StoreRace(std::string_view dataDir, const TRace& race, std::string* reason) {
   if (dataDir.empty()) return true;
   const TRaceHeader& h = race.Header;
   std::error_code ec;
   fs::create_directories(DateDirPath(dataDir, h.RaceDate), ec);
-  if (ec) return false;
-  return LockedWriteFile(RaceFilePath(dataDir, h.VenueName, h.RaceNo, h.RaceDate), FormatRace(race));
+  if (!ec && LockedWriteFile(RaceFilePath(dataDir, h.VenueName, h.RaceNo, h.RaceDate), FormatRace(race)))
+    return true;
+  if (!ec) ec.assign(errno, std::generic_category());
+  if (reason) *reason = ec.message();
+  return false;
 }
 
 void LoadRaceFile(const std::string& path, std::string_view venueName, int raceNo, TRace& race,

@@ -30,8 +30,9 @@ void DecodeRace(std::string_view bytes, TRace& race);
 bool HoldsRaceLine(std::string_view bytes);
 
 // Writes the record to its file (creating directories) as one whole file.
-// Nothing when dataDir is empty. False when the file could not be written.
-bool StoreRace(std::string_view dataDir, const TRace& race);
+// Nothing when dataDir is empty. False when the file could not be written;
+// `reason`, when given, then receives the system's reason (UTF-8).
+bool StoreRace(std::string_view dataDir, const TRace& race, std::string* reason = nullptr);
 // Clears the record for (venue, race, date), empties its snapshots and
 // decodes the race's file when it exists. Reports nothing.
 void LoadRace(std::string_view dataDir, std::string_view venueName, int raceNo, TRace& race,

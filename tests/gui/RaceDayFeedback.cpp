@@ -1,0 +1,340 @@
+// What the main window tells the user about acquisition, against a real
+// vorpa-ipatd: timed log lines in the log list, the log window and the
+// day's log file; errors that name what to fix; desktop notifications
+// received by a notification server of the test's own on a private session
+// bus; the status bar on a pinned clock; the reading the user chose kept
+// across runs.
+#include <gtest/gtest.h>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
+#include <cstdlib>
+#include <set>
+
+#include "core/Clock.h"
+#include "core/Cp932.h"
+#include "core/DayCount.h"
+#include "core/Setting.h"
+#include "support/GuiHelpers.h"
+#include "support/IpatdServer.h"
+#include "support/SessionBus.h"
+#include "support/TempDir.h"
+#include "ui/DesktopNotifier.h"
+#include "ui/LogForm.h"
+#include "ui/MainFrm.h"
+
+namespace vorpa {
+namespace {
+
+using test::U;
+
+double At(const std::string& text) {
+  double v = 0;
+  EXPECT_TRUE(TryTextToDateTime(text, &v)) << text;
+  return v;
+}
+
+// org.freedesktop.Notifications on the test's bus: answers Notify and
+// records every call.
+class NotificationServer : public QDBusVirtualObject {
+ public:
+  struct Note {
+    QString App, Icon, Summary, Body;
+    QVariantMap Hints;
+  };
+
+  explicit NotificationServer(const std::string& address)
+      : bus_(QDBusConnection::connectToBus(QString::fromStdString(address), "test-notifications")) {
+    bus_.registerVirtualObject("/org/freedesktop/Notifications", this);
+    Registered = bus_.registerService("org.freedesktop.Notifications");
+  }
+  ~NotificationServer() override {
+    bus_.unregisterObject("/org/freedesktop/Notifications");
+    QDBusConnection::disconnectFromBus("test-notifications");
+  }
+
+  QString introspect(const QString&) const override { return {}; }
+  bool handleMessage(const QDBusMessage& m, const QDBusConnection& connection) override {
+    if (m.member() != "Notify" || m.arguments().size() != 8) return false;
+    const QList<QVariant> a = m.arguments();
+    Notes.push_back({a[0].toString(), a[2].toString(), a[3].toString(), a[4].toString(),
+                     qdbus_cast<QVariantMap>(a[6])});
+    connection.send(m.createReply(QVariant::fromValue(static_cast<uint>(Notes.size()))));
+    return true;
+  }
+
+  bool Registered = false;
+  std::vector<Note> Notes;
+
+ private:
+  QDBusConnection bus_;
+};
+
+// A loopback port that nothing listens on.
+int ClosedPort() {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t len = sizeof a;
+  bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+  getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+  close(fd);
+  return ntohs(a.sin_port);
+}
+
+class RaceDayFeedback : public testing::Test {
+ protected:
+  RaceDayFeedback() {
+    setenv("XDG_STATE_HOME", state_.Path().c_str(), 1);
+    setenv("DBUS_SESSION_BUS_ADDRESS", bus_.Address().c_str(), 1);
+  }
+  ~RaceDayFeedback() override { chmod(data_.Path().c_str(), 0755); }
+
+  void Open(const std::string& now, const std::vector<std::string>& serverFlags, const std::string& id) {
+    std::vector<std::string> flags = {"--seed", "7", "--now", now};
+    flags.insert(flags.end(), serverFlags.begin(), serverFlags.end());
+    server_ = std::make_unique<test::IpatdServer>(flags);
+    test::WriteFileBytes(config_.File("Vorpa.Ini"), "[vorpa]\r\nINetID=" + id + "\r\nMojiPath=" +
+                                                        data_.Path() + "\r\nIPatHost=" + server_->Host() +
+                                                        "\r\n");
+    clock_ = std::make_unique<TPinnedClock>(At(now));
+    form_ = std::make_unique<TMainForm>(config_.Path(), clock_.get());
+    form_->show();
+  }
+  // One run at `now` (program and server clock); the acquisition
+  // toggle's texts seen in the status bar meanwhile.
+  std::set<QString> Run(const std::string& now) {
+    clock_->Set(At(now));
+    EXPECT_TRUE(server_->SetNow(now));
+    form_->StartAcquisition();
+    std::set<QString> seen;
+    QElapsedTimer waited;
+    waited.start();
+    while (form_->FIPatThread.IsSet() && waited.elapsed() < 30000) {
+      QApplication::processEvents(QEventLoop::AllEvents, 10);
+      seen.insert(form_->lblStatusIPat->text());
+    }
+    EXPECT_FALSE(form_->FIPatThread.IsSet());
+    return seen;
+  }
+  QStringList DayLog() const {
+    QStringList lines;
+    for (int i = 0; i < form_->LogForm->lstDayLog->count(); ++i) lines << form_->LogForm->lstDayLog->item(i)->text();
+    return lines;
+  }
+  bool IsRed(const QString& line) const {
+    const auto items = form_->LogForm->lstDayLog->findItems(line, Qt::MatchExactly);
+    return !items.isEmpty() && items.front()->foreground().color() == LogErrorColor();
+  }
+  void AwaitNotes(size_t n) {
+    test::ProcessEventsUntil([&] { return notes_.Notes.size() >= n; });
+  }
+
+  test::TempDir config_, data_, state_;
+  test::SessionBus bus_;
+  NotificationServer notes_{bus_.Address()};
+  std::unique_ptr<test::IpatdServer> server_;
+  std::unique_ptr<TPinnedClock> clock_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(RaceDayFeedback, ErrorsNameWhatToFixInLogWindowFileStatusBarAndNotifications) {
+  ASSERT_TRUE(notes_.Registered);
+  Open("2026-12-06 10:00:00", {"--inet-id", "GOOD0001"}, "WRONG001");
+  form_->IPatControl->Retry = TIPatRetry::WithWait(3);
+
+  // A refused INET ID: both attempts logged in red, the wait counted down
+  // in the status bar, one notification.
+  const std::set<QString> seen = Run("2026-12-06 10:00:00");
+  const QString refused = U("認証エラー: INET ID WRONG001 は受け付けられませんでした。「初期設定」の INET ID を確かめてください");
+  EXPECT_EQ(DayLog().count("10:00:00 " + refused), 2) << DayLog().join("\n").toStdString();
+  EXPECT_TRUE(IsRed("10:00:00 " + refused));
+  EXPECT_TRUE(seen.count(U("取得: 再試行待ち (あと 2 秒)")));
+  EXPECT_TRUE(seen.count(U("取得: 再試行待ち (あと 1 秒)")));
+  EXPECT_EQ(form_->lblStatusError->text(), refused);
+  AwaitNotes(1);
+  ASSERT_EQ(notes_.Notes.size(), 1u);
+  const NotificationServer::Note& n = notes_.Notes[0];
+  EXPECT_EQ(n.App, "Vorpa");
+  EXPECT_EQ(n.Icon, "vorpa");
+  EXPECT_EQ(n.Summary, U("認証エラー"));
+  EXPECT_EQ(n.Body, refused);
+  EXPECT_EQ(n.Hints.value("desktop-entry").toString(), "vorpa");
+  // The program's icon travels as a 64 x 64 RGBA picture.
+  const QDBusArgument image = n.Hints.value("image-data").value<QDBusArgument>();
+  int width = 0, height = 0, stride = 0, bits = 0, channels = 0;
+  bool alpha = false;
+  QByteArray pixels;
+  image.beginStructure();
+  image >> width >> height >> stride >> alpha >> bits >> channels >> pixels;
+  image.endStructure();
+  EXPECT_EQ(width, 64);
+  EXPECT_EQ(height, 64);
+  EXPECT_EQ(pixels.size(), 64 * stride);
+  EXPECT_TRUE(alpha);
+
+  // An unreachable port: host, port and reason.
+  form_->IPatControl->Retry = TIPatRetry::WithWait(0);
+  const int port = ClosedPort();
+  Setting.IPatHost = "127.0.0.1:" + std::to_string(port);
+  Run("2026-12-06 10:01:00");
+  const QString unreachable = U("通信エラー 127.0.0.1:") + QString::number(port) +
+                              U(": 接続を拒否されました (サーバーが動いていません)。接続先 (IPatHost) を確かめてください");
+  EXPECT_EQ(DayLog().count("10:01:00 " + unreachable), 2);
+  EXPECT_TRUE(IsRed("10:01:00 " + unreachable));
+  AwaitNotes(2);
+  ASSERT_EQ(notes_.Notes.size(), 2u);
+  EXPECT_EQ(notes_.Notes[1].Summary, U("通信エラー"));
+
+  // A data folder that cannot be written: the file and the system's reason.
+  Setting.IPatHost = server_->Host();
+  Setting.INetID = "GOOD0001";
+  chmod(data_.Path().c_str(), 0555);
+  std::string reason = "Permission denied";
+  if (access(data_.Path().c_str(), W_OK) == 0) {  // root writes anyway: a file blocks the year
+    test::WriteFileBytes(data_.File("2026"), "");
+    reason = "Not a directory";
+  }
+  Run("2026-12-06 10:02:00");
+  const QStringList failed = DayLog().filter(U("保存エラー"));
+  ASSERT_EQ(failed.size(), 1) << DayLog().join("\n").toStdString();
+  EXPECT_TRUE(failed[0].startsWith(U("10:02:00 12/06 ")));
+  EXPECT_TRUE(failed[0].contains(U("R 保存エラー: ") + QString::fromStdString(data_.Path()) + "2026/1206/"))
+      << failed[0].toStdString();
+  EXPECT_TRUE(failed[0].endsWith(U(".MJO: ") + QString::fromStdString(reason) +
+                                 U("。「初期設定」のデータ保存先を確かめてください")))
+      << failed[0].toStdString();
+  EXPECT_TRUE(IsRed(failed[0]));
+  AwaitNotes(3);
+  ASSERT_EQ(notes_.Notes.size(), 3u);
+  EXPECT_EQ(notes_.Notes[2].Summary, U("保存エラー"));
+
+  // The same day later, all written: the end of the day is notified and
+  // the error leaves the status bar.
+  chmod(data_.Path().c_str(), 0755);
+  std::remove(data_.File("2026").c_str());
+  Run("2026-12-06 18:00:00");
+  EXPECT_EQ(DayLog().last(), U("18:00:00 全情報取得完了"));
+  EXPECT_EQ(form_->lblStatusError->text(), "");
+  AwaitNotes(4);
+  ASSERT_EQ(notes_.Notes.size(), 4u);
+  EXPECT_EQ(notes_.Notes[3].Summary, U("全情報取得完了"));
+  EXPECT_EQ(notes_.Notes[3].Body, U("2026/12/06 の全レースの情報を取得しました。"));
+
+  // The log window holds the day as the day's file does, and copies it.
+  const std::string file = test::ReadFileBytes(state_.File("vorpa/log/2026-12-06.log"));
+  EXPECT_EQ(form_->LogForm->CopyText(), QString::fromStdString(file));
+  EXPECT_EQ(QString::fromStdString(file).split('\n', Qt::SkipEmptyParts), DayLog());
+  form_->LogForm->lstDayLog->item(1)->setSelected(true);
+  EXPECT_EQ(form_->LogForm->CopyText(), DayLog()[1] + "\n");
+  // The log list shows the last four lines with their times.
+  EXPECT_EQ(form_->lstLog->item(3)->text(), DayLog().last());
+}
+
+TEST_F(RaceDayFeedback, NotificationsCanBeTurnedOffAndWithoutABusNothingHappens) {
+  test::WriteFileBytes(config_.File("Vorpa.Ini"), "[vorpa]\r\nDesktopNotify=0\r\n");
+  TMainForm off(config_.Path());
+  EXPECT_TRUE(off.Notifier->Connected());
+  EXPECT_FALSE(off.Notifier->Notify("x", "y"));
+  off.Notifier->SetEnabled(true);
+  EXPECT_TRUE(off.Notifier->Notify("x", "y"));
+  AwaitNotes(1);
+  EXPECT_EQ(notes_.Notes.size(), 1u);
+  // No bus named and none in the runtime folder.
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  const std::string keep = runtime ? runtime : "";
+  unsetenv("DBUS_SESSION_BUS_ADDRESS");
+  setenv("XDG_RUNTIME_DIR", state_.Path().c_str(), 1);
+  TDesktopNotifier none;
+  EXPECT_FALSE(none.Connected());
+  EXPECT_FALSE(none.Notify("x", "y"));
+  if (runtime) setenv("XDG_RUNTIME_DIR", keep.c_str(), 1);
+  else unsetenv("XDG_RUNTIME_DIR");
+}
+
+TEST_F(RaceDayFeedback, StatusBarThroughARunOnAPinnedClock) {
+  Open("2026-12-06 14:30:00", {}, "GUI00001");
+  form_->UpdateStatusBar();
+  EXPECT_EQ(form_->lblStatusClock->text(), U("2026/12/06(日) 14:30:00"));
+  EXPECT_EQ(form_->lblStatusIPat->text(), U("取得: オフ"));
+  EXPECT_EQ(form_->lblStatusRecv->text(), U("最終受信 --:--:--"));
+  EXPECT_EQ(form_->lblStatusStore->text(), U("最終保存 --:--:--"));
+  EXPECT_EQ(form_->lblStatusNextRace->text(), U("次のレース なし"));
+  EXPECT_FALSE(form_->lblStatusDemo->isVisible());
+
+  const std::set<QString> seen = Run("2026-12-06 14:30:00");
+  EXPECT_TRUE(seen.count(U("取得中: ログイン")) || seen.count(U("取得中: 開催情報取得")));
+  EXPECT_TRUE(seen.count(U("取得中: 単複枠オッズ取得")));
+  EXPECT_EQ(form_->lblStatusIPat->text(), U("取得: 待機中 (次の確認 14:33:00)"));
+  EXPECT_EQ(form_->lblStatusRecv->text(), U("最終受信 14:30:00"));
+  EXPECT_TRUE(form_->lblStatusStore->text().startsWith(U("最終保存 14:30:00 ")));
+  EXPECT_TRUE(form_->lblStatusStore->text().endsWith("R"));
+
+  // The next race is the earliest post time after the clock in the list.
+  QString first, post;
+  for (int r = 0; r < form_->sgRace->rowCount(); ++r) {
+    const QString p = form_->sgRace->item(r, 1)->text();
+    if (p > "14:30" && (post.isEmpty() || p < post)) {
+      post = p;
+      first = form_->sgRace->item(r, 0)->text() + "R " + p;
+    }
+  }
+  ASSERT_FALSE(first.isEmpty());
+  const int left = (post.left(2).toInt() * 60 + post.mid(3).toInt()) * 60 - (14 * 60 + 30) * 60;
+  const auto countdown = [](int s) { return QString("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QChar('0')); };
+  EXPECT_EQ(form_->lblStatusNextRace->text(), U("次のレース ") + first + U(" (あと ") + countdown(left) + ")");
+  clock_->Set(At("2026-12-06 14:31:01"));
+  form_->UpdateStatusBar();
+  EXPECT_EQ(form_->lblStatusClock->text(), U("2026/12/06(日) 14:31:01"));
+  EXPECT_EQ(form_->lblStatusNextRace->text(), U("次のレース ") + first + U(" (あと ") + countdown(left - 61) + ")");
+  form_->actIPat->trigger();
+  form_->UpdateStatusBar();
+  EXPECT_EQ(form_->lblStatusIPat->text(), U("取得: オフ"));
+}
+
+TEST_F(RaceDayFeedback, TheChosenReadingStaysAcrossARunAndTheNewestFollowsTheNewest) {
+  Open("2026-12-06 14:30:00", {}, "GUI00001");
+  Run("2026-12-06 14:30:00");
+  Run("2026-12-06 14:40:00");
+  // A race still on sale after 15:00 with its two readings.
+  int row = -1;
+  for (int r = 0; r < form_->sgRace->rowCount() && row < 0; ++r)
+    if (form_->sgRace->item(r, 1)->text() > "15:10") row = r;
+  ASSERT_GE(row, 0);
+  form_->sgRace->setCurrentCell(row, 0);
+  const QString race = form_->sgRace->item(row, 0)->text();
+  ASSERT_EQ(form_->FRace.Snapshots.size(), 2u);
+  form_->sgOddsTime->setCurrentCell(0, 0);
+  ASSERT_EQ(form_->FOddsIndex, 0);
+  const QString chosen = form_->sgOddsTime->item(0, 0)->text();
+
+  Run("2026-12-06 14:50:00");
+  EXPECT_EQ(form_->sgRace->item(form_->sgRace->currentRow(), 0)->text(), race);
+  EXPECT_EQ(form_->FRace.Snapshots.size(), 3u);
+  EXPECT_EQ(form_->FOddsIndex, 0);
+  EXPECT_EQ(form_->sgOddsTime->currentRow(), 0);
+  EXPECT_EQ(form_->sgOddsTime->item(0, 0)->text(), chosen);
+
+  // With the newest shown, the view follows the newest.
+  form_->sgOddsTime->setCurrentCell(2, 0);
+  Run("2026-12-06 15:00:00");
+  EXPECT_EQ(form_->FRace.Snapshots.size(), 4u);
+  EXPECT_EQ(form_->FOddsIndex, 3);
+  EXPECT_EQ(form_->sgOddsTime->currentRow(), 3);
+}
+
+}  // namespace
+}  // namespace vorpa
