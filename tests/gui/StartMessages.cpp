@@ -4,6 +4,8 @@
 // read (kept as ".bad", or not written at all).
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include <QListWidget>
 #include <QMessageBox>
 #include <filesystem>
@@ -44,6 +46,17 @@ TEST_F(StartMessagesTest, CaptionShowsTheOpenDate) {
   EXPECT_EQ(f.windowTitle(), "Vorpa");
   f.OpenDate(EncodeDate(2026, 12, 6));
   EXPECT_EQ(f.windowTitle(), "Vorpa - 2026/12/06");
+  EXPECT_TRUE(f.lblStatusDemo->isHidden());
+  // The demonstration's configuration says so in the caption and the
+  // status bar.
+  test::WriteFileBytes(config_.File("Vorpa.Ini"), "[vorpa]\r\nDemo=1\r\n");
+  TMainForm demo(config_.Path());
+  demo.show();
+  EXPECT_EQ(demo.windowTitle(), U("Vorpa (デモ)"));
+  EXPECT_TRUE(demo.lblStatusDemo->isVisible());
+  EXPECT_EQ(demo.lblStatusDemo->text(), U("デモ"));
+  demo.OpenDate(EncodeDate(2026, 12, 6));
+  EXPECT_EQ(demo.windowTitle(), U("Vorpa (デモ) - 2026/12/06"));
 }
 
 TEST_F(StartMessagesTest, MissingDataFolderAndEmptyDateOpenButSaySo) {
