@@ -34,6 +34,7 @@
 #include "ui/DesktopNotifier.h"
 #include "ui/LogForm.h"
 #include "ui/MainFrm.h"
+#include "ui/ViewOptions.h"
 
 namespace vorpa {
 namespace {
@@ -242,6 +243,16 @@ TEST_F(RaceDayFeedback, ErrorsNameWhatToFixInLogWindowFileStatusBarAndNotificati
   EXPECT_EQ(form_->LogForm->CopyText(), DayLog()[1] + "\n");
   // The log list shows the last four lines with their times.
   EXPECT_EQ(form_->lstLog->item(3)->text(), DayLog().last());
+
+  // The README and help picture of the log window.
+  if (const char* dir = std::getenv("VORPA_README_SCREENSHOTS")) {
+    form_->LogForm->lstDayLog->clearSelection();
+    form_->LogForm->resize(1000, 420);
+    form_->LogForm->show();
+    QApplication::processEvents();
+    form_->LogForm->lstDayLog->scrollToTop();  // the errors of the morning
+    EXPECT_TRUE(SaveWidgetPicture(*form_->LogForm, std::string(dir) + "/log-window.png"));
+  }
 }
 
 TEST_F(RaceDayFeedback, NotificationsCanBeTurnedOffAndWithoutABusNothingHappens) {
@@ -300,6 +311,13 @@ TEST_F(RaceDayFeedback, StatusBarThroughARunOnAPinnedClock) {
   form_->UpdateStatusBar();
   EXPECT_EQ(form_->lblStatusClock->text(), U("2026/12/06(日) 14:31:01"));
   EXPECT_EQ(form_->lblStatusNextRace->text(), U("次のレース ") + first + U(" (あと ") + countdown(left - 61) + ")");
+  // The README and help picture of the main window with its status bar.
+  if (const char* dir = std::getenv("VORPA_README_SCREENSHOTS")) {
+    form_->resize(1600, 1000);
+    form_->sgRace->setCurrentCell(3, 0);
+    QApplication::processEvents();
+    EXPECT_TRUE(SaveWidgetPicture(*form_, std::string(dir) + "/raceday-status.png"));
+  }
   form_->actIPat->trigger();
   form_->UpdateStatusBar();
   EXPECT_EQ(form_->lblStatusIPat->text(), U("取得: オフ"));
