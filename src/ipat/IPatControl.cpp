@@ -26,6 +26,8 @@ TIPatControl::TIPatControl(const TSetting& live, const TClock& clock, TIPatSink&
       plan_(directSetting_, clock) {}
 
 TIPatControl::~TIPatControl() {
+  Stop(FIPatThread, false);
+  Stop(FIPatDirectThread, false);
   Stop(FIPatThread, true);
   Stop(FIPatDirectThread, true);
 }
@@ -115,10 +117,13 @@ bool TIPatControl::PrepareDirect(bool raceLoaded, bool checked, double shownDate
   return shownDate == FIPatDirect.MeetingDate && AcquisitionAllowed(clock_.Now());
 }
 
-void TIPatControl::StartDirect() {
+bool TIPatControl::StartDirect() {
+  const double now = clock_.Now();
+  if (!AcquisitionAllowed(now) || CurrentMeetingDate(now) != FIPatDirect.MeetingDate) return false;
   directSetting_ = live_;
   auto t = StartThread(FIPatDirect);
   FIPatDirectThread.Register(t, t->Id());
+  return true;
 }
 
 TThreadEndResult TIPatControl::ThreadEnded(std::thread::id id) {

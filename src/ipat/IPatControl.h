@@ -81,8 +81,11 @@ class TIPatControl {
   // scheduled session is logged in, no direct run is active, `shownDate` is
   // its meeting date and the hour allows acquisition; false otherwise.
   bool PrepareDirect(bool raceLoaded, bool checked, double shownDate);
-  // Second half, once the caller has set the chosen races Selected.
-  void StartDirect();
+  // Second half, once the caller has set the chosen races Selected: starts
+  // the run unless the hour now lies in the pause window or the meeting
+  // date has moved past the direct session's (a dialog left open across
+  // 19:00); true when it started.
+  bool StartDirect();
 
   // A thread has ended: clears its slot.
   TThreadEndResult ThreadEnded(std::thread::id id);

@@ -255,7 +255,10 @@ int RunDirect(TIPatControl& control, TConsoleSink& sink, const TFetchArgs& a) {
     }
     control.FIPatDirect.Status[slot][race].Selected = true;
   }
-  control.StartDirect();
+  if (!control.StartDirect()) {
+    std::fprintf(stderr, "vorpa-tool fetch: acquisition is paused at this hour\n");
+    return 1;
+  }
   AwaitSlot(control, sink, control.FIPatDirectThread);
   return gStop ? 1 : ExitOfState(control.FIPatDirect.IPatState);
 }

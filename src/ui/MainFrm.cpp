@@ -364,7 +364,7 @@ void TMainForm::FormCreate() {
   // On race days acquisition starts by itself, once the window is up.
   const int day = DayOfWeek(Clock.Now());
   if (Setting.AutoIPat && (day == 1 || day == 7))
-    QTimer::singleShot(0, this, &TMainForm::StartAcquisition);
+    StartAcquisitionSoon();
   PageControl1->setCurrentIndex(0);
   UpdateStatusBar();
 }
@@ -581,7 +581,11 @@ void TMainForm::FirstStartCheck() {
 }
 
 void TMainForm::actMojipanelExecute() {
-  if (Forms.IPat) Forms.IPat->show();
+  if (!Forms.IPat) return;
+  Forms.IPat->show();
+  // An open status window hidden behind others comes to the front.
+  Forms.IPat->raise();
+  Forms.IPat->activateWindow();
 }
 
 }  // namespace vorpa

@@ -174,6 +174,9 @@ class TMainForm : public QMainWindow, public TIPatSink {
   // Acquisition (MainFrmIPat.cpp): checks actIPat and runs the start
   // routine, as on race days at start-up.
   void StartAcquisition();
+  // The same once the window is up; asked for twice (AutoIPat on a race
+  // day and --acquire), it still runs once.
+  void StartAcquisitionSoon();
   void actIPatExecute();
   void actIPatDirectExecute();
   void tmIPATTimer();
@@ -311,6 +314,7 @@ class TMainForm : public QMainWindow, public TIPatSink {
   std::vector<TPostedRace> postedRaces_;  // the open date's races
   std::set<std::pair<std::thread::id, TIPatError>> notified_;
   bool closing_ = false;
+  bool startPending_ = false;
   bool estimatesStale_ = false;  // "推定" waits to be filled until it shows
   TFrameLayout* frame_ = nullptr;
   int zoom_ = 100;

@@ -22,6 +22,15 @@ void TMainForm::StartAcquisition() {
   actIPatExecute();
 }
 
+void TMainForm::StartAcquisitionSoon() {
+  if (startPending_) return;
+  startPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    startPending_ = false;
+    StartAcquisition();
+  });
+}
+
 void TMainForm::actIPatExecute() {
   const std::string warning = StartWarning(IPatControl->StartRoutine(actIPat->isChecked()));
   if (warning.empty()) return;
@@ -77,6 +86,10 @@ void TMainForm::StopThreads() {
   tmIPAT->stop();
   // The threads' synchronous calls to this window run while it waits.
   const auto pump = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+  // Both are asked first, so their running fetches end together: one
+  // receive time-out at most, not two in a row.
+  TIPatControl::Stop(FIPatThread, false);
+  TIPatControl::Stop(FIPatDirectThread, false);
   TIPatControl::Stop(FIPatThread, true, pump);
   TIPatControl::Stop(FIPatDirectThread, true, pump);
 }

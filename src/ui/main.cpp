@@ -90,6 +90,6 @@ int main(int argc, char** argv) {
   }
   if (opts.SettingsPage.empty())
     QTimer::singleShot(0, &mainForm, &vorpa::TMainForm::FirstStartCheck);
-  if (opts.Acquire) QTimer::singleShot(0, &mainForm, &vorpa::TMainForm::StartAcquisition);
+  if (opts.Acquire) mainForm.StartAcquisitionSoon();
   return app.exec();
 }

@@ -215,7 +215,7 @@ TEST(Acquisition, ScheduledAndDirectRunsAtOnce) {
     for (int r = 1; r <= kStatusRaces; ++r)
       if (d.Status[v][r].Listed && r % 2 == 0) d.Status[v][r].Selected = ++chosen > 0;
   ASSERT_GT(chosen, 0);
-  a.control->StartDirect();
+  ASSERT_TRUE(a.control->StartDirect());
   EXPECT_TRUE(a.control->FIPatThread.IsSet());
   a.Await(a.control->FIPatDirectThread);
   a.Await(a.control->FIPatThread);

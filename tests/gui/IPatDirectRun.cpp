@@ -113,5 +113,19 @@ TEST_F(DirectRun, CancelStartsNothing) {
   EXPECT_TRUE(Stored().empty());
 }
 
+TEST_F(DirectRun, ADialogLeftOpenAcross1900StartsNothingOnOK) {
+  double evening = 0;
+  ASSERT_TRUE(TryTextToDateTime("2026-12-06 19:00:30", &evening));
+  test::WhenModal([&](QWidget*) {
+    dialog_->btnSet->click();
+    clock_->Set(evening);
+    dialog_->btnOK->click();
+  });
+  form_->actIPatDirect->trigger();
+  EXPECT_FALSE(form_->FIPatDirectThread.IsSet());
+  QApplication::processEvents();
+  EXPECT_TRUE(Stored().empty());
+}
+
 }  // namespace
 }  // namespace vorpa

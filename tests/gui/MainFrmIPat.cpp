@@ -125,5 +125,48 @@ TEST_F(MainFrmRun, ACompletedDayWithAutoExitClosesWithoutAQuestion) {
   EXPECT_EQ(LogItems().last(), U("18:00:00 全情報取得完了"));
 }
 
+// AutoIPat on a Sunday and --acquire both ask for the start: it runs once.
+TEST(MainFrmIPat, AcquireOnARaceDayWithAutoIPatStartsOnce) {
+  test::IpatdServer server({"--seed", "7", "--now", "2026-12-06 14:30:00"});
+  test::TempDir config, data;
+  WriteIni(config, "INetID=GUI00003\r\nAutoIPat=1\r\nMojiPath=" + data.Path() + "\r\nIPatHost=" +
+                       server.Host() + "\r\n");
+  TPinnedClock clock(At("2026-12-06 14:30:00"));
+  TMainForm form(config.Path(), &clock);
+  form.StartAcquisitionSoon();  // what --acquire does
+  ASSERT_TRUE(test::ProcessEventsUntil([&] { return form.FIPat.ActionCount > 0 && !form.FIPatThread.IsSet(); }));
+  QApplication::processEvents();
+  EXPECT_EQ(form.FIPat.ActionCount, 1);
+  for (int i = 0; i < form.lstLog->count(); ++i) EXPECT_NE(form.lstLog->item(i)->text(), U("スレッドエラー"));
+  Setting = TSetting();
+}
+
+// The window's own timer on a clock 1200 times as fast carries a finished
+// Sunday over the pause window into Monday's login.
+TEST(MainFrmIPat, TheTimerCarriesTheSessionThroughTheDaySwitch) {
+  test::IpatdServer server({"--seed", "7", "--clock-start", "2026-12-06 18:55:00", "--clock-rate", "1200"});
+  test::TempDir config, data;
+  WriteIni(config, "INetID=GUI00004\r\nIPatChkCycle=1\r\nMojiPath=" + data.Path() + "\r\nIPatHost=" +
+                       server.Host() + "\r\n");
+  TPinnedClock clock(At("2026-12-06 18:55:00"), true, 1200);
+  TMainForm form(config.Path(), &clock);
+  EXPECT_EQ(form.tmIPAT->interval(), 50);  // one minute of the clock
+  form.show();
+  form.StartAcquisition();
+  ASSERT_TRUE(test::ProcessEventsUntil([&] { return form.FIPat.ActionCount > 0 && !form.FIPatThread.IsSet(); }));
+  EXPECT_EQ(form.FIPat.MeetingDate, At("2026-12-06 00:00:00"));
+  bool paused = false;
+  ASSERT_TRUE(test::ProcessEventsUntil([&] {
+    const double t = TimeOf(clock.Now());
+    paused = paused || (t > EncodeTime(19, 1, 0) && t < EncodeTime(19, 59, 0) && !form.FIPatThread.IsSet() &&
+                        form.FIPat.MeetingDate == At("2026-12-06 00:00:00"));
+    return form.FIPat.MeetingDate == At("2026-12-07 00:00:00") && !form.FIPatThread.IsSet();
+  }));
+  EXPECT_TRUE(paused);
+  EXPECT_GT(TimeOf(clock.Now()), EncodeTime(20, 0, 0));
+  EXPECT_GE(form.FIPat.ActionCount, 2);
+  Setting = TSetting();
+}
+
 }  // namespace
 }  // namespace vorpa
