@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 
 namespace vorpa::test {
@@ -11,9 +12,13 @@ namespace vorpa::test {
 void WhenModal(std::function<void(QWidget*)> answer) {
   auto* timer = new QTimer;
   timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+  // A dialog already up when this is called (the one whose button opens the
+  // next) is not the one to answer: under load the timer can fire before
+  // the next dialog has become the active modal widget.
+  const QPointer<QWidget> before = QApplication::activeModalWidget();
+  QObject::connect(timer, &QTimer::timeout, [timer, answer, before] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
+    if (!modal || (before && modal == before.data())) return;
     timer->stop();
     timer->deleteLater();
     answer(modal);
