@@ -6,6 +6,7 @@ find_package(PkgConfig REQUIRED)
 find_package(CURL REQUIRED)
 find_package(ICU REQUIRED COMPONENTS uc i18n)
 find_package(Threads REQUIRED)
+find_package(SQLite3 REQUIRED)
 
 set(VORPA_SRC ${PROJECT_SOURCE_DIR}/src)
 
@@ -26,7 +27,9 @@ function(vorpa_library name folder)
 endfunction()
 
 vorpa_library(vorpa_core core ICU::uc ICU::i18n Threads::Threads)
-vorpa_library(vorpa_ipat ipat vorpa_core CURL::libcurl)
+# The SQLite index of every stored race, kept up to date by the stores.
+vorpa_library(vorpa_history history vorpa_core SQLite::SQLite3)
+vorpa_library(vorpa_ipat ipat vorpa_core vorpa_history CURL::libcurl)
 vorpa_library(vorpa_patout patout vorpa_core vorpa_ipat)
 # What is computed from stored readings: odds movement, alerts, fair odds
 # and distortion.
@@ -51,7 +54,7 @@ if(TARGET vorpa-ipatd)
   target_link_libraries(vorpa-ipatd PRIVATE PkgConfig::HTTPLIB)
 endif()
 if(NOT VORPA_FUZZ AND NOT VORPA_TSAN)
-  vorpa_executable(vorpa-tool tools vorpa_core vorpa_ipat vorpa_patout vorpa_view vorpa_analysis)
+  vorpa_executable(vorpa-tool tools vorpa_core vorpa_history vorpa_ipat vorpa_patout vorpa_view vorpa_analysis)
 endif()
 
 if(VORPA_GUI AND EXISTS ${VORPA_SRC}/ui/main.cpp)
@@ -61,7 +64,7 @@ if(VORPA_GUI AND EXISTS ${VORPA_SRC}/ui/main.cpp)
   list(FILTER gui_srcs EXCLUDE REGEX "/ui/main\\.cpp$")
   add_library(vorpa_gui STATIC ${gui_srcs})
   set_target_properties(vorpa_gui PROPERTIES AUTOMOC ON AUTORCC ON)
-  target_link_libraries(vorpa_gui PUBLIC vorpa_core vorpa_ipat vorpa_patout vorpa_view vorpa_analysis Qt6::Widgets Qt6::Charts Qt6::DBus)
+  target_link_libraries(vorpa_gui PUBLIC vorpa_core vorpa_history vorpa_ipat vorpa_patout vorpa_view vorpa_analysis Qt6::Widgets Qt6::Charts Qt6::DBus)
   add_executable(vorpa ${VORPA_SRC}/ui/main.cpp)
   target_link_libraries(vorpa PRIVATE vorpa_gui)
 else()

@@ -8,7 +8,7 @@ file(GLOB support_srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/support/*.c
 list(FILTER support_srcs EXCLUDE REGEX "/(Gui[^/]*|TestMain)\\.cpp$")
 add_library(vorpa_testsupport STATIC ${support_srcs} ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
 target_include_directories(vorpa_testsupport PUBLIC ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(vorpa_testsupport PUBLIC vorpa_core vorpa_ipat vorpa_patout vorpa_view vorpa_analysis GTest::gtest GTest::gmock)
+target_link_libraries(vorpa_testsupport PUBLIC vorpa_core vorpa_history vorpa_ipat vorpa_patout vorpa_view vorpa_analysis GTest::gtest GTest::gmock)
 target_compile_definitions(vorpa_testsupport PUBLIC VORPA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 # The entry of the tests without windows: each test process in a home of its own.
 add_library(vorpa_testmain STATIC ${PROJECT_SOURCE_DIR}/tests/support/TestMain.cpp)
@@ -38,7 +38,7 @@ function(vorpa_tests folder main)
   endforeach()
 endfunction()
 
-foreach(folder core ipat patout view analysis server tools e2e)
+foreach(folder core history ipat patout view analysis server tools e2e)
   vorpa_tests(${folder} vorpa_testmain)
 endforeach()
 

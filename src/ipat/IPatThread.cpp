@@ -12,6 +12,7 @@
 #include "core/DayCount.h"
 #include "core/FileLock.h"
 #include "core/RaceIO/RaceIO.h"
+#include "history/HistoryStore.h"
 #include "ipat/IPatErrorText.h"
 #include "ipat/RaceHold.h"
 
@@ -176,6 +177,9 @@ void TIPatThread::StoreStep() {
   if (s.RaceStored) s.RaceStored(s.Race);
   sink_.RaceStored(s.Race);
   if (s.OutputRace()) Log(prefix + Utf8ToCp932("PAT出力"));
+  // The history database follows the file; a failure there only logs.
+  const std::string note = UpdateHistoryAfterStore(s.Settings().MojiPath, s.Race.Header);
+  if (!note.empty()) Log(prefix + note);
 }
 
 void TIPatThread::PageStep() {

@@ -9,6 +9,8 @@
 #include "core/Cp932.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
+#include "history/HistoryStore.h"
+#include "ipat/IPatThread.h"
 #include "ui/CalcTab.h"
 #include "ui/CardCellDelegate.h"
 #include "ui/ChartTabs.h"
@@ -182,8 +184,12 @@ void TMainForm::actDelTimedataExecute() {
   box.setObjectName("DeleteReadingQuestion");
   if (box.exec() != QMessageBox::Yes) return;
   if (!DeleteReading(FRace, i)) return;
-  if (!StoreRace(Setting.MojiPath, FRace))
+  if (!StoreRace(Setting.MojiPath, FRace)) {
     QMessageBox::warning(this, "Vorpa", QString::fromUtf8("レースデータを保存できませんでした。"));
+  } else {
+    const std::string note = UpdateHistoryAfterStore(Setting.MojiPath, FRace.Header);
+    if (!note.empty()) AddLog(RaceLogPrefix(FRace) + note);
+  }
   ShowRace();
 }
 
