@@ -26,8 +26,10 @@ enum class THistoryFault { None, Busy, Damaged, NewerVersion, Failed };
 
 class THistoryDb {
  public:
-  // Writers wait this long for another writer's lock.
+  // Syncs and readers wait this long for another writer's lock; a store
+  // of the acquisition waits kStoreBusyMs and leaves the rest to a sync.
   static constexpr int kBusyMs = 2000;
+  static constexpr int kStoreBusyMs = 500;
 
   // Opens the database for writing, creating it with its tables when
   // missing. A file that is not a database, or turns out damaged on any

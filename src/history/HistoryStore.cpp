@@ -12,7 +12,7 @@ std::string UpdateHistoryAfterStore(std::string_view dataDir, const TRaceHeader&
   const std::string dir = DateDirPath(dataDir, h.RaceDate);
   const TRaceFileEntry entry = RaceFileEntryOf(dir, RaceFileName(h.VenueName, h.RaceNo));
   THistoryDb db;
-  const bool ok = db.Open(dataDir) && db.PutRaceFile(entry, h.RaceDate);
+  const bool ok = db.Open(dataDir, THistoryDb::kStoreBusyMs) && db.PutRaceFile(entry, h.RaceDate);
   std::string text;
   if (db.Renewed())
     text = "履歴DBが壊れていたため vorpa.sqlite.bad に移して作り直しました(次の同期で全レースを登録)";

@@ -1,7 +1,7 @@
 // vorpa-tool fetch and list run as programs against a real vorpa-ipatd:
 // exit statuses, the log lines on stdout and in the day's log file, a
-// direct run, and repeated
-// kill -9 during stores leaving every race file whole.
+// direct run, and repeated kill -9 during stores leaving every race file
+// and the history database whole.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/Cp932.h"
+#include "history/Sqlite.h"
 #include "support/IpatdServer.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
@@ -45,7 +46,8 @@ class Fetch : public ::testing::Test {
   std::map<std::string, std::string> Files() const {
     std::map<std::string, std::string> files;
     for (const auto& e : fs::recursive_directory_iterator(data.Path()))
-      if (e.is_regular_file()) files[fs::relative(e.path(), data.Path()).string()] = test::ReadFileBytes(e.path());
+      if (e.is_regular_file() && e.path().extension() == ".MJO")
+        files[fs::relative(e.path(), data.Path()).string()] = test::ReadFileBytes(e.path());
     return files;
   }
 
@@ -166,9 +168,22 @@ TEST_F(Fetch, KilledAtAnyMomentLeavesEveryRaceFileWhole) {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     for (const auto& [name, bytes] : Files()) {
-      if (name.ends_with(".MJO")) {
-        EXPECT_EQ(bytes.rfind("VORPADAT 2.1\r\n", 0), 0u) << name;
-        EXPECT_TRUE(bytes.ends_with("\r\n")) << name;
+      EXPECT_EQ(bytes.rfind("VORPADAT 2.1\r\n", 0), 0u) << name;
+      EXPECT_TRUE(bytes.ends_with("\r\n")) << name;
+    }
+    // The history database opens whole (an unfinished transaction is
+    // rolled back) and answers.
+    if (fs::exists(data.File("vorpa.sqlite"))) {
+      TSqlite db;
+      ASSERT_TRUE(db.Open(data.File("vorpa.sqlite"), TSqlite::Mode::ReadWrite, 2000));
+      TSqlite::Statement check = db.Prepare("PRAGMA integrity_check");
+      ASSERT_TRUE(check.Step()) << db.ErrorText();
+      EXPECT_EQ(check.Text(0), "ok");
+      // Killed before its tables were made, the file is still empty (version 0).
+      const int64_t version = db.QueryInt("PRAGMA user_version", -1);
+      EXPECT_TRUE(version == 0 || version == 1) << version;
+      if (version == 1) {
+        EXPECT_GE(db.QueryInt("SELECT count(*) FROM races", -1), 0);
       }
     }
   }
@@ -185,6 +200,14 @@ TEST_F(Fetch, KilledAtAnyMomentLeavesEveryRaceFileWhole) {
     if (e.is_regular_file() && e.path().extension() == ".MJO")
       cleanMjo[fs::relative(e.path(), clean.Path()).string()] = test::ReadFileBytes(e.path());
   EXPECT_EQ(mjo, cleanMjo);
+  // A sync completes the database: one row per race file, and then nothing
+  // left to do.
+  const auto sync = Tool({"--data-dir", data.Path(), "db", "sync"});
+  ASSERT_EQ(sync.Status, 0) << sync.Err;
+  const auto count = Tool({"--data-dir", data.Path(), "db", "query", "SELECT count(*) AS n FROM races", "--csv"});
+  EXPECT_EQ(count.Out, "n\r\n" + std::to_string(mjo.size()) + "\r\n");
+  EXPECT_EQ(Tool({"--data-dir", data.Path(), "db", "sync"}).Out,
+            std::to_string(mjo.size()) + " race files, 0 added or replaced, 0 removed\n");
 }
 
 }  // namespace
