@@ -35,7 +35,7 @@ vorpa_library(vorpa_patout patout vorpa_core vorpa_ipat)
 # and distortion.
 vorpa_library(vorpa_analysis analysis vorpa_core)
 # What the views show (texts, orders, colours) without any window.
-vorpa_library(vorpa_view view vorpa_core vorpa_analysis)
+vorpa_library(vorpa_view view vorpa_core vorpa_history vorpa_analysis)
 
 # vorpa_executable(NAME FOLDER LIBS...): one program of all sources of FOLDER.
 function(vorpa_executable name folder)

@@ -31,6 +31,7 @@
 #include "patout/PatOut.h"
 #include "core/Remark.h"
 #include "core/Setting.h"
+#include "history/HistorySyncThread.h"
 #include "ipat/IPatDebugForm.h"
 #include "ipat/IPatForm.h"
 #include "ui/AboutBox.h"
@@ -367,6 +368,12 @@ void TMainForm::FormCreate() {
     StartAcquisitionSoon();
   PageControl1->setCurrentIndex(0);
   UpdateStatusBar();
+  // Races stored while the program was not running (or whose database
+  // update failed) enter the history database.
+  if (!Setting.MojiPath.empty())
+    historySync_ = std::make_unique<THistorySyncThread>(Setting.MojiPath, [this](const std::string& note) {
+      if (!note.empty()) QMetaObject::invokeMethod(this, [this, note] { AddLog(note); }, Qt::QueuedConnection);
+    });
 }
 
 bool TMainForm::FormCloseQuery() {
@@ -397,6 +404,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormDestroy() {
   closing_ = true;
+  historySync_.reset();
   StopThreads();
   ReadWindowPlacement();
   if (settingsWritable_) SaveWindowInfo();

@@ -39,6 +39,7 @@ class QToolBar;
 namespace vorpa {
 
 class TAlertForm;
+class THistorySyncThread;
 class TCalcTab;
 class TFrameLayout;
 class TDesktopNotifier;
@@ -112,6 +113,9 @@ class TMainForm : public QMainWindow, public TIPatSink {
   TDesktopNotifier* Notifier;
   QFrame* pnlRecv = nullptr;
   QMenu* PopupMenu1;
+  QAction* actHistory = nullptr;
+  // The start-up sync of the history database (stopped at the end).
+  std::unique_ptr<THistorySyncThread> historySync_;  // the card's pop-up: this horse's (jockey's, trainer's) history
   QTimer* tmIPAT;
   // The status bar (MainFrmStatusBar.cpp), from left: the last error, the
   // demo mark, the program clock, acquisition, the last page received, the
@@ -266,6 +270,9 @@ class TMainForm : public QMainWindow, public TIPatSink {
   TCardRow CardRowAt(int row) const;
   void sgOddsTimeClick();
   void sgSyutubaClick(int row, int col);
+  // The history window of the horse, jockey or trainer in a card cell.
+  void ShowHistoryOf(int row, int col);
+  void UpdateHistoryAction();
   void UpdateCopyAction();
   void actCopyExecute();
   void actDelTimedataExecute();

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 
 #include "core/Cp932.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
+#include "core/TextUtil.h"
 #include "history/HistoryStore.h"
 #include "ipat/IPatThread.h"
 #include "ui/CalcTab.h"
@@ -16,6 +18,7 @@
 #include "ui/ChartTabs.h"
 #include "ui/EstimateTab.h"
 #include "ui/GridText.h"
+#include "ui/HistoryForm.h"
 #include "ui/MainFrm.h"
 #include "ui/OddsTab.h"
 #include "ui/ResultTab.h"
@@ -23,6 +26,7 @@
 #include "view/DistortionView.h"
 #include "view/OddsViews.h"
 #include "view/RaceCard.h"
+#include "view/RideList.h"
 
 namespace vorpa {
 
@@ -49,6 +53,14 @@ void TMainForm::SetUpRaceCard() {
     if (QApplication::mouseButtons() & Qt::RightButton) sgSyutuba->setCurrentCell(row, col);
   });
   connect(sgSyutuba, &QTableWidget::currentCellChanged, this, &TMainForm::UpdateCopyAction);
+  actHistory = new QAction(this);
+  actHistory->setObjectName("actHistory");
+  actHistory->setVisible(false);
+  PopupMenu1->addAction(actHistory);
+  connect(sgSyutuba, &QTableWidget::currentCellChanged, this, &TMainForm::UpdateHistoryAction);
+  connect(sgSyutuba, &QTableWidget::cellDoubleClicked, this, &TMainForm::ShowHistoryOf);
+  connect(actHistory, &QAction::triggered, this,
+          [this] { ShowHistoryOf(sgSyutuba->currentRow(), sgSyutuba->currentColumn()); });
 
   connect(actSortNo, &QAction::triggered, this, [this] { SetUmaOrder(kOrderNo); });
   connect(actSortTanOdds, &QAction::triggered, this, [this] { SetUmaOrder(kOrderWin); });
@@ -163,6 +175,32 @@ TCardRow TMainForm::CardRowAt(int row) const {
 
 void TMainForm::sgSyutubaClick(int row, int col) {
   if (auto bet = CardClickBet(col, CardRowAt(row + 1))) emit CardBetClicked(*bet);
+}
+
+namespace {
+// The name a card cell shows in full (the runner's entry, not the cell text).
+std::string CardName(const TRace& race, int horseNo, TRideKey key) {
+  if (horseNo < 1 || horseNo > race.Header.RunnerCount) return "";
+  const TSyutuba& r = race.Runner(horseNo);
+  return key == TRideKey::Horse ? r.HorseName : key == TRideKey::Jockey ? r.JockeyName : r.TrainerName;
+}
+}  // namespace
+
+void TMainForm::ShowHistoryOf(int row, int col) {
+  const std::optional<TRideKey> key = RideKeyOfCardColumn(col);
+  if (!key || row < 0) return;
+  const std::string name = CardName(FRace, IntOf(Trim(CellText(sgSyutuba, row + 1, kColHorseNo))), *key);
+  if (name.empty()) return;
+  (new THistoryForm(this))->ShowRides(Setting.MojiPath, *key, name);
+}
+
+void TMainForm::UpdateHistoryAction() {
+  const int row = sgSyutuba->currentRow();
+  const std::optional<TRideKey> key = RideKeyOfCardColumn(sgSyutuba->currentColumn());
+  const bool named = key && row >= 0 &&
+                     !CardName(FRace, IntOf(Trim(CellText(sgSyutuba, row + 1, kColHorseNo))), *key).empty();
+  actHistory->setVisible(named);
+  if (named) actHistory->setText(FromCp932(RideMenuText(*key)));
 }
 
 void TMainForm::UpdateCopyAction() {

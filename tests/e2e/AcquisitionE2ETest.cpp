@@ -21,6 +21,8 @@
 #include "core/DayCount.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
+#include "history/HistoryReader.h"
+#include "history/HistorySync.h"
 #include "ipat/IPatControl.h"
 #include "support/IpatdServer.h"
 #include "support/TempDir.h"
@@ -215,14 +217,35 @@ TEST(Acquisition, ScheduledAndDirectRunsAtOnce) {
     for (int r = 1; r <= kStatusRaces; ++r)
       if (d.Status[v][r].Listed && r % 2 == 0) d.Status[v][r].Selected = ++chosen > 0;
   ASSERT_GT(chosen, 0);
-  ASSERT_TRUE(a.control->StartDirect());
+  // A reader of the history database (as the history window) meanwhile.
+  std::atomic<bool> writing{true};
+  int reads = 0;
+  std::thread reader([&] {
+    while (writing.load()) {
+      THistoryReader r;
+      if (!r.Open(a.dir.Path())) continue;
+      r.Rides(TRideKey::Jockey, Utf8ToCp932("名無し"));
+      r.PoolSeries(At("2026-12-06 00:00:00"), Utf8ToCp932("東京"), 11);
+      ++reads;
+    }
+  });
+  EXPECT_TRUE(a.control->StartDirect());
   EXPECT_TRUE(a.control->FIPatThread.IsSet());
   a.Await(a.control->FIPatDirectThread);
   a.Await(a.control->FIPatThread);
+  writing.store(false);
+  reader.join();
+  EXPECT_GT(reads, 0);
   EXPECT_EQ(a.control->FIPat.IPatState, TIPat::AllDone);
   EXPECT_TRUE(d.IPatState == TIPat::RunEnd || d.IPatState == TIPat::AllDone);
   EXPECT_EQ(d.Priority, 0);  // a copied session runs at the idle priority
   EXPECT_GE(a.CompareWithTruth(), 20);
+  // Both writers' stores are in the database: nothing left for a sync.
+  for (const std::string& line : a.sink.log) EXPECT_EQ(line.find(Utf8ToCp932("履歴DB")), std::string::npos) << line;
+  const TSyncResult sync = SyncHistory(a.dir.Path());
+  EXPECT_TRUE(sync.Ok) << sync.Error;
+  EXPECT_EQ(sync.Files, static_cast<int>(a.Files().size()));
+  EXPECT_EQ(sync.Put + sync.Removed, 0);
 }
 
 TEST(Acquisition, FaultyServerConvergesToTheCleanFiles) {

@@ -21,6 +21,8 @@
 #include "core/RaceIO/RaceIO.h"
 #include "core/Remark.h"
 #include "core/Setting.h"
+#include "history/HistoryDb.h"
+#include "history/Sqlite.h"
 #include "support/GuiHelpers.h"
 #include "support/RaceFactory.h"
 #include "support/TempDir.h"
@@ -281,6 +283,11 @@ TEST_F(RaceViewsTest, DeletingTheOnlyReading) {
   LoadRace(data_.Path(), Utf8ToCp932("東京"), 11, stored, kDay);
   EXPECT_TRUE(stored.Snapshots.empty());
   EXPECT_EQ(stored.Header.RunnerCount, 18);
+  // The history database follows the stored file.
+  TSqlite db;
+  ASSERT_TRUE(db.Open(HistoryDbPath(data_.Path()), TSqlite::Mode::ReadOnly, 2000));
+  EXPECT_EQ(db.QueryInt("SELECT count(*) FROM runners", -1), 18);
+  EXPECT_EQ(db.QueryInt("SELECT count(*) FROM win_readings", -1), 0);
   // Nothing left to delete: no question.
   bool asked = false, looked = false;
   QTimer::singleShot(50, [&] {
