@@ -53,7 +53,7 @@ void TMainForm::SetUpRaceCard() {
     if (QApplication::mouseButtons() & Qt::RightButton) sgSyutuba->setCurrentCell(row, col);
   });
   connect(sgSyutuba, &QTableWidget::currentCellChanged, this, &TMainForm::UpdateCopyAction);
-  actHistory = new QAction(this);
+  actHistory = new QAction(FromCp932(RideMenuText(TRideKey::Horse)), this);
   actHistory->setObjectName("actHistory");
   actHistory->setVisible(false);
   PopupMenu1->addAction(actHistory);

@@ -139,7 +139,9 @@ TEST_F(MainFrmTest, MenusInOrder) {
   };
   ASSERT_EQ(mm->actions().size(), 6);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(Items(mm->actions()[i]->menu()), items[i]) << i;
-  EXPECT_EQ(Items(form_->PopupMenu1), QStringList{U("コピー(&Y)")});
+  // The history entry shows only on a name cell of the card.
+  EXPECT_EQ(Items(form_->PopupMenu1), (QStringList{U("コピー(&Y)"), U("この馬の履歴")}));
+  EXPECT_FALSE(form_->actHistory->isVisible());
 }
 
 TEST_F(MainFrmTest, ActionsCaptionsHintsAndShortcuts) {
