@@ -178,7 +178,11 @@ TEST_F(ScreenshotTest, ZoomForOneRunAndFittedToTheWindow) {
     return QImage(QString::fromStdString(png));
   };
   const QImage design100 = shot("100", "d100.png"), designFit = shot("fit", "dfit.png");
-  EXPECT_EQ(designFit, design100);
+  // The status bar and the log list at the foot show the clock; the card and the
+  // tabs above them must be drawn alike.
+  ASSERT_EQ(designFit.size(), design100.size());
+  const QRect views(0, 0, design100.width(), design100.height() * 4 / 5);
+  EXPECT_EQ(designFit.copy(views), design100.copy(views));
   test::WriteFileBytes(config_.File("Vorpa.Ini"),
                        "[WindowInfo]\r\nWinWidth=1600\r\nWinHeight=1000\r\nWinLeft=0\r\n"
                        "WinTop=0\r\nWinState=0\r\nZoom=100\r\n");
