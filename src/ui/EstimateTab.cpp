@@ -13,6 +13,13 @@ namespace vorpa {
 
 namespace {
 
+// As wide as the columns and the scroll bar.
+void FitWidth(QTableWidget* g) {
+  int width = 0;
+  for (int c = 0; c < g->columnCount(); ++c) width += g->columnWidth(c);
+  g->setFixedWidth(width + 20);
+}
+
 QTableWidget* NewList(QWidget* page, const char* name, const std::vector<std::string>& headers,
                       const std::vector<int>& widths) {
   QTableWidget* g = NewViewGrid(page, name);
@@ -20,9 +27,7 @@ QTableWidget* NewList(QWidget* page, const char* name, const std::vector<std::st
   g->setSelectionBehavior(QAbstractItemView::SelectRows);
   g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  int width = 0;
-  for (int w : widths) width += w;
-  g->setFixedWidth(width + 20);
+  FitWidth(g);
   return g;
 }
 
@@ -88,6 +93,13 @@ void TEstimateTab::Fill(const TEstimateView& view) {
   std::vector<std::array<std::string, 5>> rows;
   for (const TDistortedRow& r : view.Distorted) rows.push_back(r.Texts);
   FillList(sgHizumi, rows);
+}
+
+void TEstimateTab::SetZoom(int zoom) {
+  for (QTableWidget* g : {sgSanrenpuku, sgSanrentan, sgHizumi}) {
+    ZoomGrid(g, zoom);
+    FitWidth(g);
+  }
 }
 
 void TEstimateTab::DistortedClick(int row) {

@@ -21,6 +21,8 @@ class TEstimateTab : public QObject {
 
   void Clear();
   void Fill(const TEstimateView& view);
+  // The three lists at `zoom` percent of their design sizes.
+  void SetZoom(int zoom);
 
   QTableWidget* sgSanrenpuku;  // trio
   QTableWidget* sgSanrentan;   // trifecta

@@ -30,6 +30,15 @@ QTableWidget* NewViewGrid(QWidget* parent, const char* name) {
   return g;
 }
 
+namespace {
+
+int HeaderHeight(const QTableWidget* grid, int zoom) {
+  const QVariant lines = grid->property("headerLines");
+  return (lines.isValid() ? lines.toInt() : 1) * Zoomed(kGridRowHeight, zoom) + 4;
+}
+
+}  // namespace
+
 void SetUpGrid(QTableWidget* grid, const std::vector<std::string>& headers,
                const std::vector<int>& widths) {
   grid->setColumnCount(static_cast<int>(headers.size()));
@@ -67,13 +76,18 @@ void ClearBody(QTableWidget* grid) {
     for (int c = 0; c < grid->columnCount(); ++c) SetCellText(grid, r + 1, c, "");
 }
 
+void SetHeaderLines(QTableWidget* grid, int lines) {
+  grid->setProperty("headerLines", lines);
+  grid->horizontalHeader()->setFixedHeight(HeaderHeight(grid, GridZoom(grid)));
+}
+
 void ZoomGrid(QTableWidget* grid, int zoom) {
   const QVariant before = grid->property("zoom");
   if (before.isValid() ? before.toInt() == zoom : zoom == kZoomMin) return;
   grid->setProperty("zoom", zoom);
   grid->setFont(GridFont(zoom));
   grid->verticalHeader()->setDefaultSectionSize(Zoomed(kGridRowHeight, zoom));
-  grid->horizontalHeader()->setFixedHeight(Zoomed(kGridRowHeight, zoom) + 4);
+  grid->horizontalHeader()->setFixedHeight(HeaderHeight(grid, zoom));
   const QVariantList widths = grid->property("designWidths").toList();
   for (qsizetype c = 0; c < widths.size(); ++c)
     grid->setColumnWidth(static_cast<int>(c), Zoomed(widths[c].toInt(), zoom));

@@ -28,6 +28,9 @@ void SetBodyRows(QTableWidget* grid, int rows);
 // Empties every body cell.
 void ClearBody(QTableWidget* grid);
 
+// A header of `lines` lines of text (one unless set), at every zoom.
+void SetHeaderLines(QTableWidget* grid, int lines);
+
 // Zooms a grid set up by SetUpGrid: its font, rows, header and column
 // widths at `zoom` percent of their design sizes. Above 100 the grid
 // scrolls where its zoomed cells do not fit.

@@ -24,11 +24,23 @@
 #include "ui/ResultTab.h"
 #include "ui/ViewToQt.h"
 #include "view/DistortionView.h"
+#include "view/OddsPaneNote.h"
 #include "view/OddsViews.h"
 #include "view/RaceCard.h"
 #include "view/RideList.h"
 
 namespace vorpa {
+
+namespace {
+
+// Each odds tab says why its matrix shows no odds (race null: none loaded).
+void ShowOddsNotes(const std::array<TOddsTab*, kPairKinds>& tabs, const TRace* race,
+                   const std::array<TOddsView, kPairKinds>& views) {
+  for (int k = 0; k < kPairKinds; ++k)
+    tabs[k]->SetNote(FromCp932(OddsPaneNote(race, static_cast<TPairKind>(k), views[k])));
+}
+
+}  // namespace
 
 void TMainForm::SetUpRaceCard() {
   SetUpGrid(sgOddsTime, {Utf8ToCp932("取得")}, {33});
@@ -89,6 +101,7 @@ void TMainForm::ShowRace(int reading) {
   ResultTab->ShowResult(FRace);
   if (FRace.Snapshots.empty()) {
     FillCard(BuildCard(FRace, kOrderNo, -1));
+    ShowOddsNotes(OddsTabs, &FRace, BuildOddsViews(FRace, TReadingChoice()));
     return;
   }
   std::vector<std::string> times = ReadingTimeTexts(FRace);
@@ -123,7 +136,10 @@ void TMainForm::ClearViews() {
 
 void TMainForm::ShowOdds() {
   ClearViews();
-  if (!FRaceLoaded) return;
+  if (!FRaceLoaded) {
+    ShowOddsNotes(OddsTabs, nullptr, BuildOddsViews(FRace, TReadingChoice()));
+    return;
+  }
   // The card, from the readings each bet type shows; without a reading in
   // horse-number order without odds.
   TCardView card = BuildCard(FRace, FUmaOrder, FOddsIndex);
@@ -132,6 +148,7 @@ void TMainForm::ShowOdds() {
   const auto views = BuildOddsViews(FRace, card.Choice);
   auto fallen = FallenMatrixCells(card.Choice);
   for (size_t k = 0; k < views.size(); ++k) OddsTabs[k]->Fill(views[k], std::move(fallen[k]));
+  ShowOddsNotes(OddsTabs, &FRace, views);
   CalcTab->SetOddsViews(views);
   // The distortion overlay, when it is on; the estimates once "推定" shows.
   if (Setting.DistortionShown) {

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 
 #include "ui/CalcTab.h"
+#include "ui/EstimateTab.h"
 #include "ui/FrameLayout.h"
 #include "ui/GridText.h"
 #include "ui/MainFrm.h"
@@ -25,7 +26,9 @@ void TMainForm::SetUpZoom() {
   connect(actZoomOut, &QAction::triggered, this, [this] { ChangeZoom(StepZoom(zoom_, -1)); });
   connect(actZoomReset, &QAction::triggered, this, [this] { ChangeZoom(kZoomMin); });
   connect(actZoomFit, &QAction::triggered, this, [this](bool on) { ChangeZoom(on ? kZoomFit : zoom_); });
-  for (QTableWidget* grid : {sgRace, sgOddsTime, sgSyutuba, CalcTab->sgOddsCalc}) ZoomByWheel(grid);
+  for (QTableWidget* grid : {sgRace, sgOddsTime, sgSyutuba, CalcTab->sgOddsCalc, EstimateTab->sgSanrenpuku,
+                             EstimateTab->sgSanrentan, EstimateTab->sgHizumi})
+    ZoomByWheel(grid);
   for (TOddsTab* tab : OddsTabs) {
     ZoomByWheel(tab->Matrix);
     ZoomByWheel(tab->Sorted);
@@ -69,6 +72,7 @@ void TMainForm::ApplyZoom(int percent) {
   for (TOddsTab* tab : OddsTabs) tab->SetZoom(percent);
   ResultTab->SetZoom(percent);
   CalcTab->SetZoom(percent);
+  EstimateTab->SetZoom(percent);
   frame_->invalidate();
 }
 

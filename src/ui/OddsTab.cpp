@@ -3,16 +3,20 @@
 #include <QEvent>
 #include <QHelpEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolTip>
 
 #include "core/Setting.h"
+#include "ui/CornerHeader.h"
 #include "ui/DistortionLegend.h"
 #include "ui/GridText.h"
 #include "ui/StyledCellDelegate.h"
 #include "ui/ViewToQt.h"
 #include "view/MovementView.h"
+#include "view/OddsPaneNote.h"
 #include "view/Zoom.h"
 
 namespace vorpa {
@@ -23,11 +27,15 @@ struct TTabNames {
   const char* Matrix;
   const char* Sorted;
   const char* Legend;
+  const char* Note;
 };
-constexpr TTabNames kNames[kPairKinds] = {{"sgWaku", "sgSortedWaku", "lgdWaku"},
-                                          {"sgBaren", "sgSortedBaren", "lgdBaren"},
-                                          {"sgUmatan", "sgSortedUmatan", "lgdUmatan"},
-                                          {"sgWide", "sgSortedWide", "lgdWide"}};
+constexpr TTabNames kNames[kPairKinds] = {{"sgWaku", "sgSortedWaku", "lgdWaku", "lblWakuNote"},
+                                          {"sgBaren", "sgSortedBaren", "lgdBaren", "lblBarenNote"},
+                                          {"sgUmatan", "sgSortedUmatan", "lgdUmatan", "lblUmatanNote"},
+                                          {"sgWide", "sgSortedWide", "lgdWide", "lblWideNote"}};
+
+// The note's text height at the design size, and its margin.
+constexpr int kNotePixels = 15, kNoteMargin = 10;
 
 // Design size of the matrix of 18 horses.
 constexpr QSize kHorseMatrixSize(614, 289);
@@ -39,9 +47,11 @@ TOddsTab::TOddsTab(QWidget* page, TPairKind kind)
       Kind(kind),
       Matrix(NewViewGrid(page, kNames[kind].Matrix)),
       Sorted(NewViewGrid(page, kNames[kind].Sorted)),
-      Legend(new TDistortionLegend(page)) {
+      Legend(new TDistortionLegend(page)),
+      Note(new QLabel(Matrix)) {
   SetUpMatrix();
   SetUpSorted();
+  SetUpNote();
   // The matrix at the top left, the sorted list at the same place on every
   // tab (view/Zoom.h). The sorted list and the horse matrix grow downwards
   // with the page, the matrix's rows with it; the frame matrix keeps its
@@ -76,17 +86,60 @@ void TOddsTab::Place() {
   Legend->setGeometry(r.Sorted.Left, r.Sorted.Top + r.Sorted.Height - TDistortionLegend::kHeight,
                       r.Sorted.Width, TDistortionLegend::kHeight);
   if (Kind != kPairBracket) GrowRows(Matrix, kHorseMatrixSize.height());
+  PlaceNote();
 }
 
 void TOddsTab::SetZoom(int zoom) {
   ZoomGrid(Matrix, zoom);
   ZoomGrid(Sorted, zoom);
+  QFont font = Note->font();
+  font.setPixelSize(Zoomed(kNotePixels, zoom));
+  Note->setFont(font);
+  Note->setMargin(Zoomed(kNoteMargin, zoom));
   Place();
 }
 
+void TOddsTab::SetUpNote() {
+  Note->setObjectName(kNames[Kind].Note);
+  Note->setAlignment(Qt::AlignCenter);
+  Note->setWordWrap(true);
+  Note->setFrameShape(QFrame::Box);
+  Note->setAutoFillBackground(true);
+  Note->setBackgroundRole(QPalette::Window);
+  Note->setForegroundRole(QPalette::WindowText);
+  Note->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QFont font = Note->font();
+  font.setPixelSize(kNotePixels);
+  Note->setFont(font);
+  Note->setMargin(kNoteMargin);
+  SetNote(FromCp932(OddsPaneNote(nullptr, Kind, TOddsView())));
+}
+
+void TOddsTab::SetNote(const QString& text) {
+  Note->setText(text);
+  Note->setVisible(!text.isEmpty());
+  PlaceNote();
+}
+
+// Centred in the part of the matrix below its header, at most as wide.
+void TOddsTab::PlaceNote() {
+  if (Note->isHidden()) return;
+  const int frame = Matrix->frameWidth(), header = Matrix->horizontalHeader()->height();
+  const QRect body(frame, frame + header, Matrix->width() - 2 * frame, Matrix->height() - 2 * frame - header);
+  const int width = std::min(Note->sizeHint().width(), body.width());
+  const int height = std::min(Note->heightForWidth(width), body.height());
+  Note->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(width, height), body));
+  Note->raise();
+}
+
 void TOddsTab::SetUpMatrix() {
+  // The exacta says in its corner which number of a cell came first.
+  const TCornerCaption corner = MatrixCornerCaption(Kind);
+  if (!corner.Columns.empty())
+    Matrix->setHorizontalHeader(new TCornerHeader(FromCp932(corner.Columns), FromCp932(corner.Rows), Matrix));
   const std::vector<std::string> headers = MatrixHeaders(Kind);
   SetUpGrid(Matrix, headers, MatrixColumnWidths(Kind));
+  if (!corner.Columns.empty()) SetHeaderLines(Matrix, 2);
   SetBodyRows(Matrix, MatrixSize(Kind));
   // Column 0 is fixed: the numbers, never current.
   for (int r = 1; r <= MatrixSize(Kind); ++r) {

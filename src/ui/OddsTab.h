@@ -8,6 +8,7 @@
 #include "view/DistortionView.h"
 #include "view/OddsViews.h"
 
+class QLabel;
 class QTableWidget;
 class QWidget;
 
@@ -32,13 +33,16 @@ class TOddsTab : public QObject {
   // The tooltip of matrix body cell (row, col) from 1: its fair odds and
   // ratio while the overlay shows and the cell has odds, else empty.
   QString CellToolTip(int row, int col) const;
-  // Both grids at `zoom` percent of their design sizes.
+  // Both grids and the note at `zoom` percent of their design sizes.
   void SetZoom(int zoom);
+  // Says over the empty matrix why it shows no odds; empty: no note.
+  void SetNote(const QString& text);
 
   const TPairKind Kind;
   QTableWidget* Matrix;  // sgWaku, sgBaren, sgUmatan, sgWide
   QTableWidget* Sorted;  // sgSortedWaku, ...
   QWidget* Legend;       // below the sorted list while the overlay shows
+  QLabel* Note;          // lblWakuNote, ...: over the matrix body when it is empty
 
  signals:
   void BetClicked(const TCalcRow& bet);
@@ -52,6 +56,8 @@ class TOddsTab : public QObject {
   void Place();
   void SetUpMatrix();
   void SetUpSorted();
+  void SetUpNote();
+  void PlaceNote();
   void MatrixClick(int row, int col);
   void SortedClick(int row);
 

@@ -15,6 +15,9 @@ struct TPairTexts {
   std::string Kind[kPairKinds] = {Utf8ToCp932("枠"), Utf8ToCp932("馬"), "UT", Utf8ToCp932("ワ")};
   std::string Frames = Utf8ToCp932("枠番"), Horses = Utf8ToCp932("馬番");
   std::string Odds = Utf8ToCp932("オッズ");
+  std::string Names[kPairKinds] = {Utf8ToCp932("枠連"), Utf8ToCp932("馬連"), Utf8ToCp932("馬単"),
+                                   Utf8ToCp932("ワイド")};
+  TCornerCaption Exacta{Utf8ToCp932("1着"), Utf8ToCp932("2着")};
 };
 const TPairTexts& Texts() {
   static const TPairTexts t;
@@ -76,6 +79,8 @@ std::string PairText(TPairKind kind, int col, int row) {
 
 }  // namespace
 
+std::string PairKindName(TPairKind kind) { return Texts().Names[kind]; }
+
 int MatrixSize(TPairKind kind) { return kind == kPairBracket ? kMaxFrames : kMaxRunners; }
 
 std::vector<std::string> MatrixHeaders(TPairKind kind) {
@@ -85,9 +90,15 @@ std::vector<std::string> MatrixHeaders(TPairKind kind) {
 }
 
 std::vector<int> MatrixColumnWidths(TPairKind kind) {
-  std::vector<int> w{15};
+  // 28: the caption's two texts side by side, and still one pixel to spare
+  // in the design width at every zoom.
+  std::vector<int> w{kind == kPairExacta ? 28 : 15};
   w.resize(MatrixSize(kind) + 1, kind == kPairBracket ? 33 : 32);
   return w;
+}
+
+TCornerCaption MatrixCornerCaption(TPairKind kind) {
+  return kind == kPairExacta ? Texts().Exacta : TCornerCaption{};
 }
 
 std::vector<std::string> SortedHeaders(TPairKind kind) {

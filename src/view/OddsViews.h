@@ -17,12 +17,22 @@ namespace vorpa {
 enum TPairKind { kPairBracket = 0, kPairQuinella = 1, kPairExacta = 2, kPairWide = 3 };
 constexpr int kPairKinds = 4;
 
+// The tab's caption ("枠連", "馬連", "馬単", "ワイド"; CP932).
+std::string PairKindName(TPairKind kind);
 // Frames (8) or horses (18) along each side of the matrix.
 int MatrixSize(TPairKind kind);
 // Grid row 0: column 0 empty, then " 1" ..; column 0 of the body rows
 // shows the same numbers.
 std::vector<std::string> MatrixHeaders(TPairKind kind);
+// Column 0 of the exacta matrix is wide enough for its corner caption.
 std::vector<int> MatrixColumnWidths(TPairKind kind);
+// The caption of the matrix's corner, split by a diagonal: what the columns
+// hold (upper right) and what the rows hold (lower left). Only the exacta,
+// whose two orders differ, has one: "1着" and "2着".
+struct TCornerCaption {
+  std::string Columns, Rows;
+};
+TCornerCaption MatrixCornerCaption(TPairKind kind);
 // The sorted list's headers ("枠番" or "馬番", "オッズ") and widths.
 std::vector<std::string> SortedHeaders(TPairKind kind);
 std::vector<int> SortedColumnWidths();

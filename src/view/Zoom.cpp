@@ -110,7 +110,8 @@ int FitZoom(int extraWidth, int extraHeight, int chromeWidth, int chromeHeight) 
     const int pageWidth = tabs.Width - chromeWidth, pageHeight = tabs.Height - chromeHeight;
     if (card.Width >= CellsWidth(CardColumnWidths(), p) && card.Height >= CellsHeight(kMaxRunners, p) &&
         pageWidth >= 3 * kPageMargin + Zoomed(kMatrixWidth, p) + Zoomed(kSortedWidth, p) &&
-        pageHeight >= 2 * kPageMargin + CellsHeight(kMaxRunners, p))
+        // The exacta's header has two lines: one row more.
+        pageHeight >= 2 * kPageMargin + CellsHeight(kMaxRunners + 1, p))
       return p;
   }
   return kZoomMin;
