@@ -72,6 +72,9 @@ bool TOddsTab::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (watched == Matrix->parent() && event->type() == QEvent::Resize) Place();
+  // Scroll bars that come or go change the body the note is centred in.
+  if (watched == Matrix->viewport() && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    PlaceNote();
   return QObject::eventFilter(watched, event);
 }
 
@@ -121,12 +124,14 @@ void TOddsTab::SetNote(const QString& text) {
   PlaceNote();
 }
 
-// Centred in the part of the matrix below its header, at most as wide.
+// Centred in the matrix's body, at most as wide.
 void TOddsTab::PlaceNote() {
   if (Note->isHidden()) return;
-  const int frame = Matrix->frameWidth(), header = Matrix->horizontalHeader()->height();
-  const QRect body(frame, frame + header, Matrix->width() - 2 * frame, Matrix->height() - 2 * frame - header);
-  const int width = std::min(Note->sizeHint().width(), body.width());
+  const QRect body = Matrix->viewport()->geometry();
+  // On one line where it fits, else wrapped to the body's width.
+  const int line = QFontMetrics(Note->font()).horizontalAdvance(Note->text()) +
+                   2 * (Note->margin() + Note->frameWidth()) + 2;
+  const int width = std::min(line, body.width());
   const int height = std::min(Note->heightForWidth(width), body.height());
   Note->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, QSize(width, height), body));
   Note->raise();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,11 +17,14 @@
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "support/GuiHelpers.h"
+#include "support/GuiMainForm.h"
 #include "support/RaceFactory.h"
 #include "support/TempDir.h"
 #include "ui/MainFrm.h"
+#include "ui/OddsTab.h"
 #include "ui/ViewToQt.h"
 #include "view/OddsViews.h"
+#include "view/Zoom.h"
 #include "view/PurchaseCalc.h"
 #include "view/ResultText.h"
 
@@ -33,15 +37,12 @@ const double kDay = EncodeDate(2026, 12, 6);
 const char* const kMatrices[] = {"sgWaku", "sgBaren", "sgUmatan", "sgWide"};
 const char* const kSorted[] = {"sgSortedWaku", "sgSortedBaren", "sgSortedUmatan", "sgSortedWide"};
 
-class AnalysisTabsTest : public testing::Test {
+class AnalysisTabsTest : public test::TMainFormTest {
  protected:
   void SetUp() override {
     Setting.BuyTotal = 1000;
-    form_ = std::make_unique<TMainForm>(config_.Path());
-    forms_ = CreateAppForms(form_.get());
-    Setting.MojiPath = data_.Path();
+    TMainFormTest::SetUp();
   }
-  void TearDown() override { Setting = TSetting(); }
 
   // 東京11 with 18 runners and 東京01 with 8, two readings each; the last
   // reading of 東京11 has a few known pair odds.
@@ -64,33 +65,9 @@ class AnalysisTabsTest : public testing::Test {
   // The window shown at its design size with 東京11 selected.
   TMainForm& ShownWithBigRace() {
     StoreRaces();
-    form_->resize(995, 709);
-    form_->show();
-    form_->OpenDate(kDay);
-    form_->sgRace->setCurrentCell(1, 0);
-    return *form_;
+    return ShownAtDesignSize(kDay, 1);
   }
-  TRace Stored(int no) {
-    TRace race;
-    LoadRace(data_.Path(), Utf8ToCp932("東京"), no, race, kDay);
-    return race;
-  }
-  template <typename T>
-  T* Find(const char* name) {
-    T* w = form_->findChild<T*>(name);
-    EXPECT_TRUE(w) << name;
-    return w;
-  }
-  QTableWidget* Grid(const char* name) { return Find<QTableWidget>(name); }
-  // Grid row `row` from 1 below the header, as the views count.
-  static QString Cell(QTableWidget* g, int row, int col) {
-    const QTableWidgetItem* item = g->item(row - 1, col);
-    return item ? item->text() : QString("<none>");
-  }
-  void ShowTab(int n) {
-    form_->PageControl1->setCurrentWidget(Find<QWidget>(qPrintable(QString("TabSheet%1").arg(n))));
-    QApplication::processEvents();
-  }
+  TRace Stored(int no) const { return TMainFormTest::Stored("東京", no, kDay); }
   // The grid painted as it shows, and the pixels of one of its cells.
   static QImage CellImage(QTableWidget* g, int row, int col) {
     const QImage all = g->viewport()->grab().toImage();
@@ -104,10 +81,6 @@ class AnalysisTabsTest : public testing::Test {
   }
   // Left of the text, which starts 2 pixels into the cell.
   static QColor Back(const QImage& img) { return img.pixelColor(1, img.height() / 2); }
-
-  test::TempDir config_, data_;
-  std::unique_ptr<TMainForm> form_;
-  TAppForms forms_;
 };
 
 TEST_F(AnalysisTabsTest, OddsTabsShowTheReadingOfEachBetType) {
@@ -160,6 +133,109 @@ TEST_F(AnalysisTabsTest, OddsTabsShowTheReadingOfEachBetType) {
     EXPECT_EQ(Grid(name)->rowCount(), 1);
     EXPECT_EQ(Cell(Grid(name), 1, 0), "");
   }
+}
+
+// Without the exacta's odds in the reading, the snapshot as a race without
+// that page read stores it.
+void DropExacta(OddsSnapshot& s) {
+  s.ExactaTime() = 0;
+  for (int a = 1; a <= 18; ++a)
+    for (int b = 1; b <= 18; ++b)
+      if (a != b) s.Exacta(a, b) = NoOdds;
+}
+
+// An empty matrix says why over its body, centred and zoomed with the
+// window: no race, no reading, 8 runners, no exacta on sale, no exacta in
+// the two readings the chosen one can show.
+TEST_F(AnalysisTabsTest, EmptyMatricesSayWhy) {
+  StoreRaces();
+  test::RaceRecipe r;
+  r.Readings = 3;
+  r.RaceNo = 2;
+  TRace noExacta = test::MakeRace(r);
+  for (OddsSnapshot& s : noExacta.Snapshots) DropExacta(s);
+  StoreRace(data_.Path(), noExacta);
+  r.RaceNo = 3;
+  TRace lateExacta = test::MakeRace(r);
+  DropExacta(lateExacta.Snapshots[0]);
+  DropExacta(lateExacta.Snapshots[1]);
+  StoreRace(data_.Path(), lateExacta);
+  r.RaceNo = 4;
+  r.Readings = 0;
+  StoreRace(data_.Path(), test::MakeRace(r));
+  TMainForm& f = *form_;
+  auto notes = [&] {
+    QStringList texts;
+    for (TOddsTab* tab : f.OddsTabs) texts << (tab->Note->isHidden() ? QString() : tab->Note->text());
+    return texts;
+  };
+  const QString none;
+  const QString noRace = U("レースが選択されていません"), noReading = U("オッズはまだ取得されていません");
+  EXPECT_EQ(notes(), QStringList({noRace, noRace, noRace, noRace}));
+  ShownAtDesignSize(kDay, 4);  // 東京11
+  EXPECT_EQ(notes(), QStringList({none, none, none, none}));
+  f.sgRace->setCurrentCell(0, 0);  // 東京01: 8 runners
+  EXPECT_EQ(notes(), QStringList({none, U("8頭立て以下のレースの馬連は枠連のタブに表示されます"), none,
+                                  U("8頭立て以下のレースではワイドを表示しません")}));
+  f.sgRace->setCurrentCell(1, 0);  // 東京02
+  EXPECT_EQ(notes(), QStringList({none, none, U("馬単は発売されていません"), none}));
+  EXPECT_EQ(Grid("sgSortedUmatan")->rowCount(), 1);
+  f.sgRace->setCurrentCell(3, 0);  // 東京04
+  EXPECT_EQ(notes(), QStringList({noReading, noReading, noReading, noReading}));
+  f.sgRace->setCurrentCell(2, 0);  // 東京03: the newest reading shows its exacta
+  EXPECT_EQ(notes(), QStringList({none, none, none, none}));
+  f.sgOddsTime->setCurrentCell(1, 0);
+  EXPECT_EQ(notes(), QStringList({none, none, U("この時刻の馬単オッズは取得されていません"), none}));
+
+  // Over the matrix's body, centred, its text whole: at the design size, at
+  // 200 % in a window of 1600 x 1000, and wrapped at 250 % at the design size.
+  ShowTab(3);
+  QTableWidget* matrix = Grid("sgUmatan");
+  QLabel* note = Find<QLabel>("lblUmatanNote");
+  ASSERT_TRUE(note->isVisible());
+  for (auto [zoom, size] : {std::pair{100, QSize(995, 709)}, {200, QSize(1600, 1000)}, {250, QSize(995, 709)}}) {
+    SCOPED_TRACE(zoom);
+    f.resize(size);
+    f.SetZoom(zoom);
+    QApplication::processEvents();
+    const QImage painted = matrix->grab().toImage();  // as it shows, laid out
+    EXPECT_EQ(note->font().pixelSize(), Zoomed(15, zoom));
+    const QRect body = matrix->viewport()->geometry();
+    EXPECT_TRUE(body.contains(note->geometry()));
+    EXPECT_LE((note->geometry().center() - body.center()).manhattanLength(), 2);
+    if (zoom == 250) continue;  // wrapped
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
+    EXPECT_GE(note->width(), QFontMetrics(note->font()).horizontalAdvance(note->text()));
+    EXPECT_TRUE(HasInk(painted.copy(note->geometry()), note->palette().color(QPalette::WindowText)));
+  }
+}
+
+// The exacta's corner says that the columns hold the winner: its two
+// captions drawn inside the corner at every zoom.
+TEST_F(AnalysisTabsTest, TheExactaCornerNamesTheFirstAndSecond) {
+  TMainForm& f = ShownWithBigRace();
+  ShowTab(3);
+  QHeaderView* header = Grid("sgUmatan")->horizontalHeader();
+  for (int zoom : {100, 150, 250}) {
+    SCOPED_TRACE(zoom);
+    f.SetZoom(zoom);
+    QApplication::processEvents();
+    const QFontMetrics fm(header->font());
+    EXPECT_LE(fm.horizontalAdvance(U("1着")) + 4, header->sectionSize(0));
+    EXPECT_LE(2 * fm.tightBoundingRect(U("着")).height() + 4, header->height());
+    // Ink in the upper right and in the lower left of the corner.
+    const int w = header->sectionSize(0), h = header->height();
+    const QImage corner = header->viewport()->grab().toImage().copy(0, 0, w, h);
+    auto dark = [&](QRect part) {
+      int n = 0;
+      for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x) n += corner.pixelColor(x, y).lightness() < 80;
+      return n;
+    };
+    EXPECT_GT(dark(QRect(w / 2, 1, w / 2 - 1, h / 2 - 1)), 5);
+    EXPECT_GT(dark(QRect(1, h / 2, w / 2 - 1, h / 2 - 1)), 5);
+  }
+  EXPECT_EQ(Grid("sgBaren")->horizontalHeader()->height(), Zoomed(kGridRowHeight, 250) + 4);  // one line
 }
 
 TEST_F(AnalysisTabsTest, CellsArePaintedInTheirColours) {

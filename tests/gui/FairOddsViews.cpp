@@ -19,6 +19,7 @@
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "support/GuiHelpers.h"
+#include "support/GuiMainForm.h"
 #include "support/RaceFactory.h"
 #include "support/TempDir.h"
 #include "ui/MainFrm.h"
@@ -33,15 +34,8 @@ using test::U;
 
 const double kDay = EncodeDate(2026, 12, 6);
 
-class FairOddsViewsTest : public testing::Test {
+class FairOddsViewsTest : public test::TMainFormTest {
  protected:
-  void SetUp() override {
-    form_ = std::make_unique<TMainForm>(config_.Path());
-    forms_ = CreateAppForms(form_.get());
-    Setting.MojiPath = data_.Path();
-  }
-  void TearDown() override { Setting = TSetting(); }
-
   // 東京11 (18 runners, two readings) with markets planted against the
   // fair odds of the last reading: quinella 1-2 at 2.5 times fair, 1-3 at
   // 0.4 times, exacta 7-3 at 5 times and 3-7 at 0.3 times; and 東京01 of 8
@@ -64,32 +58,9 @@ class FairOddsViewsTest : public testing::Test {
   }
   TMainForm& Shown() {
     StoreRaces();
-    form_->resize(995, 709);
-    form_->show();
-    form_->OpenDate(kDay);
-    form_->sgRace->setCurrentCell(1, 0);  // 東京11
-    return *form_;
+    return ShownAtDesignSize(kDay, 1);  // 東京11
   }
-  TRace Stored(int no) {
-    TRace race;
-    LoadRace(data_.Path(), Utf8ToCp932("東京"), no, race, kDay);
-    return race;
-  }
-  template <typename T>
-  T* Find(const char* name) {
-    T* w = form_->findChild<T*>(name);
-    EXPECT_TRUE(w) << name;
-    return w;
-  }
-  QTableWidget* Grid(const char* name) { return Find<QTableWidget>(name); }
-  static QString Cell(QTableWidget* g, int row, int col) {
-    const QTableWidgetItem* item = g->item(row - 1, col);
-    return item ? item->text() : QString("<none>");
-  }
-  void ShowTab(int n) {
-    form_->PageControl1->setCurrentWidget(Find<QWidget>(qPrintable(QString("TabSheet%1").arg(n))));
-    QApplication::processEvents();
-  }
+  TRace Stored(int no) const { return TMainFormTest::Stored("東京", no, kDay); }
   // The background of matrix cell (column a, row b), left of its text.
   static QColor Back(QTableWidget* g, int a, int b) {
     const QImage all = g->viewport()->grab().toImage();
@@ -98,10 +69,6 @@ class FairOddsViewsTest : public testing::Test {
   }
   static QColor Q(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
   std::string Ini() { return test::ReadFileBytes(config_.File("Vorpa.Ini")); }
-
-  test::TempDir config_, data_;
-  std::unique_ptr<TMainForm> form_;
-  TAppForms forms_;
 };
 
 TEST_F(FairOddsViewsTest, OverlayColoursCellsByRatioWithLegendAndTooltips) {

@@ -19,6 +19,7 @@
 #include "support/RaceFactory.h"
 #include "support/TempDir.h"
 #include "ui/CalcTab.h"
+#include "ui/EstimateTab.h"
 #include "ui/MainFrm.h"
 #include "ui/OddsTab.h"
 #include "ui/ResultTab.h"
@@ -77,12 +78,16 @@ TEST_F(ZoomTest, MenuWheelAndKeysStepTheLevelsOfEveryView) {
   Wheel(quinella.Matrix, 120);
   EXPECT_EQ(f.Zoom(), 150);
   for (QTableWidget* g : {f.sgRace, f.sgOddsTime, f.sgSyutuba, quinella.Matrix, quinella.Sorted,
-                          f.CalcTab->sgOddsCalc}) {
+                          f.CalcTab->sgOddsCalc, f.EstimateTab->sgSanrenpuku, f.EstimateTab->sgSanrentan,
+                          f.EstimateTab->sgHizumi}) {
     EXPECT_EQ(g->font().pixelSize(), 18) << g->objectName().toStdString();
     EXPECT_GE(g->verticalHeader()->defaultSectionSize(), 21) << g->objectName().toStdString();
   }
   EXPECT_EQ(f.sgSyutuba->columnWidth(2), 186);  // 馬名: 124 at the design size
   EXPECT_EQ(quinella.Matrix->columnWidth(1), 48);
+  // "推定"'s lists as wide as their zoomed columns.
+  QTableWidget* trio = f.EstimateTab->sgSanrenpuku;
+  EXPECT_EQ(trio->width(), trio->horizontalHeader()->length() + 20);
   EXPECT_EQ(f.ResultTab->memResult->font().pixelSize(), 18);
   EXPECT_EQ(f.lstLog->font().pixelSize(), 18);
   EXPECT_EQ(f.sgSyutuba->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
@@ -148,6 +153,13 @@ TEST_F(ZoomTest, FitFillsTheWindowAndFollowsItsSize) {
   EXPECT_TRUE(f.ZoomFits());
   const QTableWidget* matrix = f.OddsTabs[kPairQuinella]->Matrix;
   const QTableWidget* sorted = f.OddsTabs[kPairQuinella]->Sorted;
+  // The exacta, with its two-line header, fits as well.
+  f.PageControl1->setCurrentIndex(2);
+  QApplication::processEvents();
+  EXPECT_FALSE(f.OddsTabs[kPairExacta]->Matrix->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(f.OddsTabs[kPairExacta]->Matrix->horizontalScrollBar()->isVisible());
+  f.PageControl1->setCurrentIndex(1);
+  QApplication::processEvents();
   for (const QTableWidget* g : {static_cast<const QTableWidget*>(f.sgSyutuba), matrix}) {
     SCOPED_TRACE(g->objectName().toStdString());
     const QSize cells = CellsExtent(g);
