@@ -25,6 +25,7 @@
 #include "support/IpatdServer.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
+#include "support/WholeDatabase.h"
 
 extern char** environ;
 
@@ -298,10 +299,7 @@ TEST_F(Db, KilledDuringRebuildLeavesADatabaseThatAnswersAndASyncCompletesIt) {
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     TSqlite db;
-    ASSERT_TRUE(db.Open(data.File("vorpa.sqlite"), TSqlite::Mode::ReadWrite, 2000));
-    TSqlite::Statement check = db.Prepare("PRAGMA integrity_check");
-    ASSERT_TRUE(check.Step()) << db.ErrorText();
-    EXPECT_EQ(check.Text(0), "ok");
+    ASSERT_TRUE(test::OpensWhole(db, data.File("vorpa.sqlite")));
     const int64_t races = db.QueryInt("SELECT count(*) FROM races", -1);
     EXPECT_GE(races, 0);
     // Whole races only: every race row has all its runners.

@@ -21,6 +21,7 @@
 #include "support/IpatdServer.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
+#include "support/WholeDatabase.h"
 
 extern char** environ;
 
@@ -175,10 +176,7 @@ TEST_F(Fetch, KilledAtAnyMomentLeavesEveryRaceFileWhole) {
     // rolled back) and answers.
     if (fs::exists(data.File("vorpa.sqlite"))) {
       TSqlite db;
-      ASSERT_TRUE(db.Open(data.File("vorpa.sqlite"), TSqlite::Mode::ReadWrite, 2000));
-      TSqlite::Statement check = db.Prepare("PRAGMA integrity_check");
-      ASSERT_TRUE(check.Step()) << db.ErrorText();
-      EXPECT_EQ(check.Text(0), "ok");
+      ASSERT_TRUE(test::OpensWhole(db, data.File("vorpa.sqlite")));
       // Killed before its tables were made, the file is still empty (version 0).
       const int64_t version = db.QueryInt("PRAGMA user_version", -1);
       EXPECT_TRUE(version == 0 || version == 1) << version;
