@@ -79,9 +79,6 @@ class TIPat {
   // writers sit above this library): writes the files of the request for
   // the race; true when files were written. Unset: nothing is written.
   std::function<bool(const TPatOutInfo&, const TRace&)> PatOutput;
-  // Told of each race record just written to its file, on the acquisition
-  // thread. Unset: nobody is told.
-  std::function<void(const TRace&)> RaceStored;
 
   void Init();
   bool CheckSchedule();
@@ -97,6 +94,11 @@ class TIPat {
   // False when the race file could not be written; `reason` (UTF-8), when
   // given, then says why.
   bool StoreRace(std::string* reason = nullptr);
+  // StoreRace over the file as it is now, for a record changed by hand
+  // while other runs may have stored the race: what the change left alone
+  // follows the file (MergeRaceEdit against the record as last loaded or
+  // stored), and Race becomes what is stored. The caller holds the race.
+  bool StoreEditedRace(std::string* reason = nullptr);
   void UpdateStatus();
   // When the request has AutoOut: the race key of Race into the request,
   // then PatOutput on both; true when files were written.
@@ -125,6 +127,7 @@ class TIPat {
   mutable std::mutex patOutMutex_;
   TPatOutInfo patOut_;
   RaceStatus scratch_;
+  TRace loaded_;  // Race as last loaded or stored
 };
 
 // The label of a state ("開始待ち" .. "全処理終了", CP932); "" outside 0..15.

@@ -174,7 +174,6 @@ void TIPatThread::StoreStep() {
     return;
   }
   Log(prefix + Utf8ToCp932("取得"));
-  if (s.RaceStored) s.RaceStored(s.Race);
   sink_.RaceStored(s.Race);
   if (s.OutputRace()) Log(prefix + Utf8ToCp932("PAT出力"));
   // The history database follows the file; a failure there only logs.

@@ -67,7 +67,7 @@ class TConsoleSink : public TIPatSink {
   }
   void HandOverDate(double) override {}
   // The alerts of a stored race's newest reading not printed before.
-  void RaceStored(const TRace& race) {
+  void RaceStored(const TRace& race) override {
     std::vector<TAlert> fresh;
     {
       std::lock_guard<std::mutex> lock(mutex_);
@@ -297,8 +297,6 @@ int Fetch(ToolContext& ctx, const std::vector<std::string>& args) {
   AttachPatOut(control, setting);
   sink.control = &control;
   sink.WatchAlerts(AlertThresholdsOf(setting), WinPoolsOf(setting.MojiPath));
-  for (TIPat* session : {&control.FIPat, &control.FIPatDirect})
-    session->RaceStored = [&sink](const TRace& race) { sink.RaceStored(race); };
   if (a.RetryWait >= 0) control.Retry = TIPatRetry::WithWait(a.RetryWait);
   gStop = false;
   std::signal(SIGINT, OnSignal);

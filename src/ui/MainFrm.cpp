@@ -485,6 +485,7 @@ void TMainForm::RaceStored(const TRace& race) {
     lastStoreAt_ = Clock.Now();
     lastStoreRace_ = race.Header.VenueName + std::to_string(race.Header.RaceNo) + "R";
     UpdateStatusBar();
+    RaceStoredByThread(race);
   });
 }
 

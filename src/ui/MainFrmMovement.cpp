@@ -94,12 +94,6 @@ void TMainForm::SetUpMovement() {
       menu->menu()->addSeparator();
       menu->menu()->addAction(actAlerts);
     }
-
-  // Races stored by an acquisition thread come here on the main thread.
-  for (TIPat* session : {&FIPat, &FIPatDirect})
-    session->RaceStored = [this](const TRace& race) {
-      QMetaObject::invokeMethod(this, [this, race] { RaceStoredByThread(race); }, Qt::QueuedConnection);
-    };
 }
 
 void TMainForm::FillCardMovement(const TCardView& card) {
