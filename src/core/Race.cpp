@@ -27,6 +27,10 @@ OddsSnapshot EmptySnapshot() {
   return s;
 }
 
+bool SameRace(const TRaceHeader& a, const TRaceHeader& b) {
+  return a.RaceDate == b.RaceDate && a.VenueName == b.VenueName && a.RaceNo == b.RaceNo;
+}
+
 void ClearRace(TRace& race, std::string_view venueName, int raceNo, double raceDate) {
   race.Header = TRaceHeader{};
   race.Header.VenueName = std::string(venueName);

@@ -34,6 +34,8 @@ struct TRaceHeader {
   int RunnerCount = 0;    // 0..18
   std::string Weather;
   std::string Going;
+
+  bool operator==(const TRaceHeader&) const = default;
 };
 
 // One runner entry. A default-constructed entry is the cleared entry.
@@ -53,6 +55,8 @@ struct TSyutuba {
   std::string TrainerName;     // at most 18 bytes
   int Finish = 0;              // 1..18; 0 = no result; -1 = scratched
   std::string Margin;
+
+  bool operator==(const TSyutuba&) const = default;
 };
 
 // Entry h (horse number h) is at index h-1.
@@ -78,6 +82,8 @@ struct TRaceResult {
   std::array<std::array<int, 3>, 2> TrifectaSet{};
   std::array<int, 2> TrifectaPay{};
   std::string RefundText;
+
+  bool operator==(const TRaceResult&) const = default;
 };
 
 // A cell without a reading.
@@ -104,6 +110,8 @@ struct OddsSnapshot {
   static constexpr int WideHighIdx(int i, int j) { return 1024 + 17 * (i - 1) + (j - 2); }
 
   std::array<double, kCells> Cells;
+
+  bool operator==(const OddsSnapshot&) const = default;
 
   double& WinTime() { return Cells[kWinTime]; }
   double WinTime() const { return Cells[kWinTime]; }
@@ -153,6 +161,8 @@ struct TRace {
 // numbers 0 and texts empty (but for the three arguments), runners
 // cleared, votes and payouts 0. The snapshots are left as they are.
 void ClearRace(TRace& race, std::string_view venueName, int raceNo, double raceDate);
+// Both headers name the same race (date, venue, race number).
+bool SameRace(const TRaceHeader& a, const TRaceHeader& b);
 
 // The slot for a new win/place reading taken at time of day `readingTime`:
 // picks, and when needed makes room by thinning or appending, the index of

@@ -5,6 +5,7 @@
 #include "core/Cp932.h"
 #include "core/DayCount.h"
 #include "core/MeetingClock.h"
+#include "core/RaceEdit.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/Venue.h"
 #include "ipat/IPatDecode.h"
@@ -383,12 +384,29 @@ std::string TIPat::DataDir() const { return setting_->MojiPath; }
 
 void TIPat::LoadRace() {
   vorpa::LoadRace(DataDir(), VenueNameOfSlot(CurVenue), CurRace, Race, MeetingDate);
+  loaded_ = Race;
   UpdateStatus();
 }
 
 bool TIPat::StoreRace(std::string* reason) {
   UpdateStatus();
-  return vorpa::StoreRace(DataDir(), Race, reason);
+  if (!vorpa::StoreRace(DataDir(), Race, reason)) return false;
+  loaded_ = Race;
+  return true;
+}
+
+bool TIPat::StoreEditedRace(std::string* reason) {
+  const TRaceHeader& h = Race.Header;
+  TRace base = loaded_;
+  if (!SameRace(base.Header, h)) {
+    // Not the race last loaded: the record is compared with a cleared one.
+    ClearRace(base, h.VenueName, h.RaceNo, h.RaceDate);
+    base.Snapshots.clear();
+  }
+  TRace stored;
+  vorpa::LoadRace(DataDir(), h.VenueName, h.RaceNo, stored, h.RaceDate);
+  Race = MergeRaceEdit(base, Race, stored);
+  return StoreRace(reason);
 }
 
 void TIPat::UpdateStatus() {

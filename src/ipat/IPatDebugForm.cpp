@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 #include "core/FileLock.h"
+#include "core/RaceIO/RaceIO.h"
 #include "ipat/IPat.h"
 #include "ipat/IPatSink.h"
 #include "ipat/ThreadSlot.h"
+#include "ui/MainThreadHold.h"
 #include "ui/RadioGroup.h"
 
 namespace vorpa {
@@ -151,7 +153,15 @@ void TIPatDebugForm::btnLoadClick() {
 }
 
 void TIPatDebugForm::btnWriteClick() {
-  if (TIPat* s = Session()) s->StoreRace();
+  TIPat* s = Session();
+  if (!s) return;
+  // Over the file as it is now and under the race's hold, so that what
+  // another run stored meanwhile and this window did not change stays.
+  const TRaceHeader& h = s->Race.Header;
+  TRaceHold hold;
+  TakeOnMainThread(hold, RaceFilePath(s->Settings().MojiPath, h.VenueName, h.RaceNo, h.RaceDate));
+  // A run may have started on the session while the window waited.
+  if (Session() == s) s->StoreEditedRace();
 }
 
 }  // namespace vorpa

@@ -26,8 +26,13 @@ bool TRaceHold::Take(const std::string& key, const std::function<bool()>& cancel
   THeld& h = Held();
   std::unique_lock<std::mutex> lock(h.Mutex);
   while (h.Keys.count(key)) {
-    if (cancelled()) return false;
-    h.Released.wait_for(lock, std::chrono::milliseconds(100));
+    // Asked without the lock: the question may handle events that take
+    // or release holds themselves.
+    lock.unlock();
+    const bool stop = cancelled();
+    lock.lock();
+    if (stop) return false;
+    if (h.Keys.count(key)) h.Released.wait_for(lock, std::chrono::milliseconds(100));
   }
   h.Keys.insert(key);
   key_ = key;

@@ -16,7 +16,8 @@ class TRaceHold {
   TRaceHold& operator=(const TRaceHold&) = delete;
 
   // Holds the race `key` (its file path) once no other holder has it;
-  // false, holding nothing, when `cancelled` returns true first.
+  // false, holding nothing, when `cancelled` returns true first. While it
+  // waits, `cancelled` is asked at least every 100 ms.
   bool Take(const std::string& key, const std::function<bool()>& cancelled);
   void Release();
 

@@ -20,6 +20,7 @@
 #include "ui/GridText.h"
 #include "ui/HistoryForm.h"
 #include "ui/MainFrm.h"
+#include "ui/MainThreadHold.h"
 #include "ui/OddsTab.h"
 #include "ui/ResultTab.h"
 #include "ui/ViewToQt.h"
@@ -232,19 +233,41 @@ void TMainForm::actCopyExecute() {
 
 void TMainForm::actDelTimedataExecute() {
   const int i = FOddsIndex;
-  if (i < 0) return;
+  if (i < 0 || i >= static_cast<int>(FRace.Snapshots.size())) return;
   const std::string question = DeleteReadingQuestion(CellText(sgOddsTime, i + 1, 0));
   QMessageBox box(QMessageBox::Question, "Vorpa", FromCp932(question),
                   QMessageBox::Yes | QMessageBox::No, this);
   box.setObjectName("DeleteReadingQuestion");
   if (box.exec() != QMessageBox::Yes) return;
-  if (!DeleteReading(FRace, i)) return;
-  if (!StoreRace(Setting.MojiPath, FRace)) {
-    QMessageBox::warning(this, "Vorpa", QString::fromUtf8("レースデータを保存できませんでした。"));
-  } else {
-    const std::string note = UpdateHistoryAfterStore(Setting.MojiPath, FRace.Header);
-    if (!note.empty()) AddLog(RaceLogPrefix(FRace) + note);
+  // The reading goes from the file as it is now, under the hold that an
+  // acquisition run keeps from loading the race to storing it: a reading
+  // stored meanwhile stays, and no run can store the deleted one again.
+  const TRaceHeader key = FRace.Header;
+  const OddsSnapshot chosen = FRace.Snapshots[i];
+  const std::string path = RaceFilePath(Setting.MojiPath, key.VenueName, key.RaceNo, key.RaceDate);
+  std::string failure;
+  {
+    TRaceHold hold;
+    TakeOnMainThread(hold, path);
+    TRace race;
+    LoadRace(Setting.MojiPath, key.VenueName, key.RaceNo, race, key.RaceDate);
+    std::string reason;
+    // A reading a run has thinned out meanwhile is gone already.
+    if (DeleteReading(race, chosen)) {
+      if (!StoreRace(Setting.MojiPath, race, &reason)) {
+        failure = path + "\n" + reason;
+      } else {
+        const std::string note = UpdateHistoryAfterStore(Setting.MojiPath, key);
+        if (!note.empty()) AddLog(RaceLogPrefix(race) + note);
+      }
+    }
   }
+  if (!failure.empty())
+    QMessageBox::warning(this, "Vorpa",
+                         QString::fromUtf8("レースデータを保存できませんでした。\n") + QString::fromStdString(failure));
+  // The events handled while waiting may have turned the window to another race.
+  if (!SameRace(FRace.Header, key)) return;
+  LoadRace(Setting.MojiPath, key.VenueName, key.RaceNo, FRace, key.RaceDate);
   ShowRace();
 }
 

@@ -1,5 +1,7 @@
 #include "view/RaceCard.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "core/Cp932.h"
@@ -180,9 +182,15 @@ std::string DeleteReadingQuestion(const std::string& timeText) {
   return timeText + Texts().Delete1 + "\n" + Texts().Delete2;
 }
 
-bool DeleteReading(TRace& race, int i) {
-  if (i < 0 || i >= static_cast<int>(race.Snapshots.size())) return false;
-  race.Snapshots.erase(race.Snapshots.begin() + i);
+bool DeleteReading(TRace& race, const OddsSnapshot& chosen) {
+  std::vector<OddsSnapshot>& all = race.Snapshots;
+  auto it = std::find(all.begin(), all.end(), chosen);
+  if (it == all.end())
+    it = std::find_if(all.begin(), all.end(), [&chosen](const OddsSnapshot& s) {
+      return std::abs(s.WinTime() - chosen.WinTime()) < 0.5 / 86400;  // times are stored to the second
+    });
+  if (it == all.end()) return false;
+  all.erase(it);
   return true;
 }
 

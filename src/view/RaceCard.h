@@ -76,7 +76,9 @@ std::optional<TCalcRow> CardClickBet(int col, const TCardRow& row);
 // The question before the reading shown as `timeText` ("hh:mm") is deleted.
 std::string DeleteReadingQuestion(const std::string& timeText);
 
-// Removes reading i (later ones move down); false when there is none.
-bool DeleteReading(TRace& race, int i);
+// Removes the stored reading that is `chosen`: the one equal to it in every
+// cell, else the first of its time (later ones move down); false when the
+// race holds none of that time.
+bool DeleteReading(TRace& race, const OddsSnapshot& chosen);
 
 }  // namespace vorpa

@@ -11,13 +11,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
+#include <future>
+#include <thread>
 
 #include "core/Clock.h"
 #include "core/Cp932.h"
 #include "core/FileLock.h"
+#include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "ipat/IPat.h"
 #include "ipat/IPatForm.h"
+#include "ipat/RaceHold.h"
+#include "support/RaceFactory.h"
 #include "support/GuiHelpers.h"
 #include "support/SavedPages.h"
 #include "support/TempDir.h"
@@ -116,6 +122,61 @@ TEST_F(IPatDebugFormTest, AMissingFileGivesAnEmptyPageAndTheDecodersCode) {
   EXPECT_NE(form_.DecodeResult, 0);
   EXPECT_EQ(form_.DecodeResult, fresh.Decode(std::string()));
   EXPECT_EQ(status_.memInfo->toPlainText(), "");
+}
+
+// "WriteRace" writes over the file as it is now, under the race's hold: the
+// race card decoded here goes in, and the reading another run stored since
+// "LoadRace" stays.
+TEST_F(IPatDebugFormTest, WriteRaceKeepsAReadingAnotherRunStoredMeanwhile) {
+  test::RaceRecipe r;
+  r.VenueUtf8 = "小倉";
+  r.RaceNo = test::kPagesRace;
+  r.Date = test::PagesDate();
+  r.Readings = 2;
+  ASSERT_TRUE(StoreRace(data_.Path(), test::MakeRace(r)));
+  SetState(TIPat::LoadData, 2, test::kPagesRace);
+  form_.btnLoad->click();
+  ASSERT_EQ(ipat_.Race.Snapshots.size(), 2u);
+  form_.PageText = test::SavedPage("card18.html");
+  SetState(TIPat::RaceCard, 2, test::kPagesRace);
+  form_.btnDecode->click();
+  ASSERT_EQ(form_.DecodeResult, 0);
+  const TRace decoded = ipat_.Race;
+
+  // A run (the direct one, say) holds the race and stores a third reading
+  // once the window has asked to write.
+  const std::string venue = Utf8ToCp932("小倉");
+  const std::string path = RaceFilePath(data_.Path(), venue, test::kPagesRace, test::PagesDate());
+  std::promise<void> go;
+  std::thread run([&, started = go.get_future()] {
+    TRaceHold hold;
+    hold.Take(path, [] { return false; });
+    TRace race;
+    LoadRace(data_.Path(), venue, test::kPagesRace, race, test::PagesDate());
+    started.wait();
+    race.Snapshots.push_back(race.Snapshots.back());
+    race.Snapshots.back().WinTime() += EncodeTime(0, 20, 0);
+    StoreRace(data_.Path(), race);
+  });
+  ASSERT_TRUE(test::ProcessEventsUntil([&] {
+    TRaceHold probe;
+    return !probe.Take(path, [] { return true; });
+  }));
+  bool asked = false;
+  QTimer::singleShot(0, [&] {  // handled while the window waits for the hold
+    asked = true;
+    go.set_value();
+  });
+  form_.btnWrite->click();
+  ASSERT_TRUE(test::ProcessEventsUntil([&] { return asked; }));
+  run.join();
+  TRace stored;
+  LoadRace(data_.Path(), venue, test::kPagesRace, stored, test::PagesDate());
+  EXPECT_EQ(stored.Snapshots.size(), 3u);
+  EXPECT_EQ(stored.Header.RaceName, decoded.Header.RaceName);
+  EXPECT_EQ(stored.Header.RunnerCount, 18);
+  EXPECT_EQ(stored.Runner(18).HorseName, decoded.Runner(18).HorseName);
+  EXPECT_EQ(ipat_.Race.Snapshots.size(), 3u) << "the session holds what it stored";
 }
 
 // A double click on the receive lamp hands the scheduled session over; the

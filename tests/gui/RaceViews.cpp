@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <filesystem>
+#include <future>
 #include <thread>
 #include <QPushButton>
 #include <QAction>
@@ -23,6 +24,7 @@
 #include "core/Setting.h"
 #include "history/HistoryDb.h"
 #include "history/Sqlite.h"
+#include "ipat/RaceHold.h"
 #include "support/GuiHelpers.h"
 #include "support/RaceFactory.h"
 #include "support/TempDir.h"
@@ -300,6 +302,64 @@ TEST_F(RaceViewsTest, DeletingTheOnlyReading) {
   f.actDelTimedata->trigger();
   ASSERT_TRUE(test::ProcessEventsUntil([&] { return looked; }));
   EXPECT_FALSE(asked);
+}
+
+// An acquisition run holds its race from loading the file to storing it.
+// A deletion asked for meanwhile takes the chosen time from the file as the
+// run left it: the run's new reading stays, the deleted one stays deleted.
+TEST_F(RaceViewsTest, DeletingAReadingWhileARunHoldsTheRaceKeepsTheRunsReading) {
+  test::RaceRecipe r;
+  r.Readings = 3;  // 09:30, 09:50, 10:10
+  Store(r, 15, 40);
+  TMainForm& f = *form_;
+  f.OpenDate(kDay);
+  f.sgOddsTime->setCurrentCell(1, 0);
+  ASSERT_EQ(f.FOddsIndex, 1);
+  const std::string venue = Utf8ToCp932("東京");
+  const std::string path = RaceFilePath(data_.Path(), venue, 11, kDay);
+  // A run that adds the reading of `hh:mm` to the race as it finds it.
+  auto run = [&](int hh, int mm, std::future<void> go) {
+    TRaceHold hold;
+    hold.Take(path, [] { return false; });
+    TRace race;
+    LoadRace(data_.Path(), venue, 11, race, kDay);
+    go.wait();
+    race.Snapshots.push_back(race.Snapshots.back());
+    race.Snapshots.back().WinTime() = EncodeTime(hh, mm, 0);
+    ASSERT_TRUE(StoreRace(data_.Path(), race));
+  };
+  auto stored = [&] {
+    TRace race;
+    LoadRace(data_.Path(), venue, 11, race, kDay);
+    return ReadingTimeTexts(race);
+  };
+  std::promise<void> go;
+  std::thread first(run, 10, 30, go.get_future());
+  // The run has the race once its hold is taken: another Take would wait.
+  ASSERT_TRUE(test::ProcessEventsUntil([&] {
+    TRaceHold probe;
+    return !probe.Take(path, [] { return true; });
+  }));
+  test::WhenModal([&](QWidget* w) {
+    qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
+    go.set_value();  // the run stores while the window deletes
+  });
+  f.actDelTimedata->trigger();
+  first.join();
+  EXPECT_EQ(stored(), (std::vector<std::string>{"09:30", "10:10", "10:30"}));
+  EXPECT_EQ(f.sgOddsTime->rowCount(), 3);
+  EXPECT_EQ(Cell(f.sgOddsTime, 3, 0), "10:30");
+  EXPECT_EQ(f.FOddsIndex, 2) << "the newest reading is shown";
+  // The history database follows the file as stored.
+  TSqlite db;
+  ASSERT_TRUE(db.Open(HistoryDbPath(data_.Path()), TSqlite::Mode::ReadOnly, 2000));
+  EXPECT_EQ(db.QueryInt("SELECT count(DISTINCT taken_at) FROM win_readings", -1), 3);
+  EXPECT_EQ(db.QueryInt("SELECT count(*) FROM win_readings WHERE taken_at = '09:50:00'", -1), 0);
+  // The next run finds the reading deleted.
+  std::promise<void> now;
+  now.set_value();
+  std::thread(run, 10, 50, now.get_future()).join();
+  EXPECT_EQ(stored(), (std::vector<std::string>{"09:30", "10:10", "10:30", "10:50"}));
 }
 
 TEST_F(RaceViewsTest, ClicksRightClickAndCopy) {

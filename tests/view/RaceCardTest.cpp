@@ -272,17 +272,28 @@ TEST(CardClickBet, WinAndPlaceCells) {
   EXPECT_FALSE(CardClickBet(kColWin, row));
 }
 
-TEST(DeleteReading, RemovesAndShifts) {
+TEST(DeleteReading, TheReadingOfTheChosenTimeGoes) {
   TRace r = CardRace();
   r.Snapshots.push_back(EmptySnapshot());
   r.Snapshots[1].WinTime() = EncodeTime(15, 40, 0);
   EXPECT_EQ(U(DeleteReadingQuestion("15:30")),
             "15:30のデータを消去しますか?\n一度消去すると復活できません。");
-  EXPECT_FALSE(DeleteReading(r, 2));
-  EXPECT_FALSE(DeleteReading(r, -1));
-  ASSERT_TRUE(DeleteReading(r, 0));
+  OddsSnapshot other = EmptySnapshot();
+  other.WinTime() = EncodeTime(15, 35, 0);
+  EXPECT_FALSE(DeleteReading(r, other)) << "no reading of that time";
+  // Chosen before a later page filled in more of it: its time decides.
+  OddsSnapshot seen = r.Snapshots[0];
+  seen.Quinella(1, 2) = 99.9;
+  ASSERT_TRUE(DeleteReading(r, seen));
   ASSERT_EQ(r.Snapshots.size(), 1u);
   EXPECT_EQ(ReadingTimeTexts(r)[0], "15:40");
+  // Of two readings of one time the one equal in every cell goes.
+  r.Snapshots.push_back(r.Snapshots[0]);
+  r.Snapshots[1].Win(1) = 7.7;
+  const OddsSnapshot second = r.Snapshots[1];
+  ASSERT_TRUE(DeleteReading(r, second));
+  ASSERT_EQ(r.Snapshots.size(), 1u);
+  EXPECT_NE(r.Snapshots[0].Win(1), 7.7);
 }
 
 TEST(CardHeaders, TextsAndWidths) {
