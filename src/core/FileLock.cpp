@@ -40,7 +40,9 @@ bool AtomicWriteFile(const std::string& path, const std::string& bytes) {
   bool ok = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (ok && std::rename(tmp.c_str(), path.c_str()) == 0) return true;
+  const int failure = errno;  // for the caller's report
   ::unlink(tmp.c_str());
+  errno = failure;
   return false;
 }
 

@@ -8,7 +8,8 @@
 
 namespace vorpa {
 
-// Writes `bytes` as the whole file `path`; false (old file intact) on error.
+// Writes `bytes` as the whole file `path`; false (old file intact) on error,
+// and errno then says why.
 bool LockedWriteFile(const std::string& path, const std::string& bytes);
 // Reads the whole file; false when it cannot be read.
 bool LockedReadFile(const std::string& path, std::string* bytes);

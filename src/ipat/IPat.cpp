@@ -163,7 +163,7 @@ void TIPat::SetPatOut(const TPatOutInfo& info) {
   patOut_ = info;
 }
 
-bool TIPat::OutputRace() {
+bool TIPat::OutputRace(std::string* failure) {
   TPatOutInfo info;
   {
     std::lock_guard<std::mutex> lock(patOutMutex_);
@@ -173,7 +173,7 @@ bool TIPat::OutputRace() {
     patOut_.RaceNo = Race.Header.RaceNo;
     info = patOut_;
   }
-  return PatOutput && PatOutput(info, Race);
+  return PatOutput && PatOutput(info, Race, failure);
 }
 
 int TIPat::FirstStep(int v, int r) const {

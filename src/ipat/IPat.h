@@ -77,8 +77,10 @@ class TIPat {
   void SetPatOut(const TPatOutInfo& info);
   // The per-race PAT output, given by whoever runs the session (the PAT
   // writers sit above this library): writes the files of the request for
-  // the race; true when files were written. Unset: nothing is written.
-  std::function<bool(const TPatOutInfo&, const TRace&)> PatOutput;
+  // the race; true when files were written. A file that could not be
+  // written ends it: then false, and `failure` (when given) gets the file
+  // and why ("path: reason", UTF-8). Unset: nothing is written.
+  std::function<bool(const TPatOutInfo&, const TRace&, std::string* failure)> PatOutput;
 
   void Init();
   bool CheckSchedule();
@@ -101,8 +103,9 @@ class TIPat {
   bool StoreEditedRace(std::string* reason = nullptr);
   void UpdateStatus();
   // When the request has AutoOut: the race key of Race into the request,
-  // then PatOutput on both; true when files were written.
-  bool OutputRace();
+  // then PatOutput on both; true when files were written. `failure` as
+  // PatOutput gives it ("" when nothing failed).
+  bool OutputRace(std::string* failure = nullptr);
   bool RaceDone(int v, int r) const;
   static std::string ErrorText(int code);
 

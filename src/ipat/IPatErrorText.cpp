@@ -31,4 +31,8 @@ std::string StoreErrorText(const std::string& prefix, const std::string& path,
                               "。「初期設定」のデータ保存先を確かめてください");
 }
 
+std::string PatOutErrorText(const std::string& prefix, const std::string& failure) {
+  return prefix + Utf8ToCp932("PAT出力エラー: " + failure + "。「初期設定」の「PAT出力」の出力先を確かめてください");
+}
+
 }  // namespace vorpa

@@ -12,8 +12,9 @@ class TIPat;
 class TRace;
 
 // The kinds of errors a run meets: a refused login, a page that did not
-// come, a race file that could not be written, a page that did not decode.
-enum class TIPatError { Login, Communication, Store, Page };
+// come, a race file that could not be written, a page that did not decode,
+// a PAT file that could not be written.
+enum class TIPatError { Login, Communication, Store, Page, PatOutput };
 
 class TIPatSink {
  public:

@@ -175,7 +175,9 @@ void TIPatThread::StoreStep() {
   }
   Log(prefix + Utf8ToCp932("取得"));
   sink_.RaceStored(s.Race);
-  if (s.OutputRace()) Log(prefix + Utf8ToCp932("PAT出力"));
+  std::string patFailure;
+  if (s.OutputRace(&patFailure)) Log(prefix + Utf8ToCp932("PAT出力"));
+  if (!patFailure.empty()) sink_.Error(TIPatError::PatOutput, PatOutErrorText(prefix, patFailure));
   // The history database follows the file; a failure there only logs.
   const std::string note = UpdateHistoryAfterStore(s.Settings().MojiPath, s.Race.Header);
   if (!note.empty()) Log(prefix + note);

@@ -1,5 +1,6 @@
 #include "patout/PatFrame.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <filesystem>
@@ -14,8 +15,8 @@ namespace vorpa {
 
 const std::string_view kPatScratched = "\xC4\xD8\xB9\xBC";  // ﾄﾘｹｼ
 
-TPatFileError::TPatFileError(const std::string& path)
-    : std::runtime_error(path), path_(path) {}
+TPatFileError::TPatFileError(const std::string& path, const std::string& reason)
+    : std::runtime_error(path + ": " + reason), path_(path), reason_(reason) {}
 
 std::string PatFormat(const char* fmt, ...) {
   char buf[512];
@@ -39,10 +40,14 @@ void WritePatRecord(const std::string& path, std::string record) {
   fs::path dir = fs::path(path).parent_path();
   if (!dir.empty() && !fs::is_directory(dir, ec)) {
     fs::create_directories(dir, ec);
-    if (!fs::is_directory(dir, ec)) throw TPatFileError(dir.string());
+    std::error_code again;
+    if (!fs::is_directory(dir, again)) {
+      if (!ec) ec = std::make_error_code(std::errc::not_a_directory);
+      throw TPatFileError(path, dir.string() + ": " + ec.message());
+    }
   }
   record += "Z\r";
-  if (!LockedWriteFile(path, record)) throw TPatFileError(path);
+  if (!LockedWriteFile(path, record)) throw TPatFileError(path, std::generic_category().message(errno));
 }
 
 std::string PatYmd(double date) {

@@ -15,14 +15,16 @@ namespace vorpa {
 enum PatVariant { Pat95 = 0, Pat98 = 1, PatV50 = 2 };
 constexpr int kPatVariants = 3;
 
-// A PAT file (or its directory) that could not be written; what() names it.
+// A PAT file that could not be written: Path() names it, Reason() says why
+// (the system's text, UTF-8); what() holds both.
 class TPatFileError : public std::runtime_error {
  public:
-  explicit TPatFileError(const std::string& path);
+  TPatFileError(const std::string& path, const std::string& reason);
   const std::string& Path() const { return path_; }
+  const std::string& Reason() const { return reason_; }
 
  private:
-  std::string path_;
+  std::string path_, reason_;
 };
 
 // printf into a string.

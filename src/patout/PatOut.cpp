@@ -163,15 +163,16 @@ bool OutPatRace(const TPatOutInfo& info, const TRace& race, const TPatOutEnv& en
   return any;
 }
 
-std::function<bool(const TPatOutInfo&, const TRace&)> PatRaceOutput(const TSetting& setting,
-                                                                    const TClock& clock) {
-  return [&setting, &clock](const TPatOutInfo& info, const TRace& race) {
+std::function<bool(const TPatOutInfo&, const TRace&, std::string* failure)> PatRaceOutput(
+    const TSetting& setting, const TClock& clock) {
+  return [&setting, &clock](const TPatOutInfo& info, const TRace& race, std::string* failure) {
     TPatOutEnv env;
     env.Setting = &setting;
     env.Clock = &clock;
     try {
       return OutPatRace(info, race, env);
-    } catch (const TPatFileError&) {
+    } catch (const TPatFileError& e) {
+      if (failure) *failure = e.what();
       return false;
     }
   };
@@ -186,7 +187,7 @@ void AttachPatOut(TIPatControl& control, const TSetting& live) {
     session->PatOutput = PatRaceOutput(session->Settings(), session->Clock());
 }
 
-bool OutPatRunEnd(const TIPat& session) {
+bool OutPatRunEnd(const TIPat& session, std::string* failure) {
   const bool finished = session.IPatState == TIPat::RunEnd || session.IPatState == TIPat::AllDone;
   if (!finished || !session.PatOut().AutoOut) return false;
   TPatOutEnv env;
@@ -194,7 +195,8 @@ bool OutPatRunEnd(const TIPat& session) {
   env.Clock = &session.Clock();
   try {
     return OutPatYoukouOnce(YoukouOfSession(session), env);
-  } catch (const TPatFileError&) {
+  } catch (const TPatFileError& e) {
+    if (failure) *failure = e.what();
     return false;
   }
 }

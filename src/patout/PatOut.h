@@ -40,9 +40,9 @@ bool OutPatRace(const TPatOutInfo& info, const TRace& race, const TPatOutEnv& en
 
 // The per-race output that an acquisition session is given (TIPat::PatOutput):
 // OutPatRace over the settings and the clock. A file error ends the output
-// of that race, which then counts as not written.
-std::function<bool(const TPatOutInfo&, const TRace&)> PatRaceOutput(const TSetting& setting,
-                                                                    const TClock& clock);
+// of that race, which then counts as not written, and is told in `failure`.
+std::function<bool(const TPatOutInfo&, const TRace&, std::string* failure)> PatRaceOutput(
+    const TSetting& setting, const TClock& clock);
 
 // Connects acquisition to the PAT output, at start-up: the start routine
 // and the day switch clear the PAT files of other days (with the settings
@@ -55,8 +55,9 @@ void AttachPatOut(TIPatControl& control, const TSetting& live);
 // AllDone) and its request has AutoOut, the outline of its meetings by
 // OutPatYoukouOnce with the session's settings and clock; true when that
 // wrote (the caller logs "PAT開催要項出力"). A file error ends it and counts
-// as not written.
-bool OutPatRunEnd(const TIPat& session);
+// as not written; `failure` (when given) then gets the file and why
+// ("path: reason", UTF-8).
+bool OutPatRunEnd(const TIPat& session, std::string* failure = nullptr);
 
 // The manual run over the race files of info.Date. Throws TPatFileError;
 // files written before the error stay.

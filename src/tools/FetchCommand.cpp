@@ -20,6 +20,7 @@
 #include "core/Setting.h"
 #include "core/TextUtil.h"
 #include "ipat/IPatControl.h"
+#include "ipat/IPatErrorText.h"
 #include "ipat/IPatLog.h"
 #include "patout/PatOut.h"
 #include "tools/AlertText.h"
@@ -200,7 +201,9 @@ bool ParseArgs(const std::vector<std::string>& args, TFetchArgs* a) {
 // meetings to the PAT output.
 void ThreadEnded(TIPatControl& control, TConsoleSink& sink, std::thread::id id) {
   if (id == std::thread::id() || !control.ThreadEnded(id).Scheduled) return;
-  if (OutPatRunEnd(control.FIPat)) sink.Log(Utf8ToCp932("PAT開催要項出力"));
+  std::string failure;
+  if (OutPatRunEnd(control.FIPat, &failure)) sink.Log(Utf8ToCp932("PAT開催要項出力"));
+  if (!failure.empty()) sink.Error(TIPatError::PatOutput, PatOutErrorText("", failure));
 }
 
 // Waits for the end of the thread in `slot`, passing on a signal as a stop

@@ -90,7 +90,7 @@ int RunPat(ToolContext& ctx, const std::vector<std::string>& args) {
     OutPatData(info, env);
   } catch (const TPatFileError& e) {
     status = 1;
-    std::fprintf(stderr, "vorpa-tool pat: cannot write %s\n", e.Path().c_str());
+    std::fprintf(stderr, "vorpa-tool pat: cannot write %s: %s\n", e.Path().c_str(), e.Reason().c_str());
   }
   for (const std::string& path : written) std::printf("%s\n", path.c_str());
   return status;

@@ -10,6 +10,7 @@
 #include "core/DayCount.h"
 #include "core/Setting.h"
 #include "ipat/IPatDirectForm.h"
+#include "ipat/IPatErrorText.h"
 #include "patout/PatOut.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/MainFrm.h"
@@ -70,7 +71,9 @@ void TMainForm::OnThreadEnd(std::thread::id id) {
                        QString::fromUtf8((DateToLongText(FIPat.MeetingDate) +
                                           " の全レースの情報を取得しました。").c_str()));
     RefreshRaceList();
-    if (OutPatRunEnd(FIPat)) AddLog(Utf8ToCp932("PAT開催要項出力"));
+    std::string patFailure;
+    if (OutPatRunEnd(FIPat, &patFailure)) AddLog(Utf8ToCp932("PAT開催要項出力"));
+    if (!patFailure.empty()) ShowError(TIPatError::PatOutput, PatOutErrorText("", patFailure), id);
     if (r.State == TIPat::AllDone && Setting.AutoExit && !closing_) {
       FAutoExiting = true;
       close();

@@ -20,6 +20,16 @@ void TMainForm::actOutPatDataExecute() {
   if (form.exec() != QDialog::Accepted) return;
   // The automatic output follows the confirmed request (or stops).
   FIPat.SetPatOut(form.Info);
+  // Without an output folder nothing would be written, in either mode.
+  if (!AnyPatDir(Setting)) {
+    QMessageBox box(QMessageBox::Warning, "Vorpa",
+                    QString::fromUtf8("PAT風データの出力先フォルダが設定されていません。\n"
+                                      "「初期設定」の「PAT出力」で出力先を設定してください。"),
+                    QMessageBox::Ok, this);
+    box.setObjectName("PatOutNoFolder");
+    box.exec();
+    return;
+  }
   if (form.Info.AutoOut) {
     QMessageBox::information(this, "Vorpa", QString::fromUtf8("自動出力します。"));
     return;
@@ -28,18 +38,24 @@ void TMainForm::actOutPatDataExecute() {
   env.Setting = &Setting;
   env.DataDir = Setting.MojiPath;
   env.Clock = &Clock;
-  std::string failed;
+  QString failed;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   try {
     OutPatData(form.Info, env);
   } catch (const TPatFileError& e) {
-    failed = e.Path();
+    failed = QString::fromStdString(e.Path()) + "\n" + QString::fromStdString(e.Reason());
   }
   QApplication::restoreOverrideCursor();
-  if (!failed.empty())
-    QMessageBox::critical(this, "Vorpa", QString::fromUtf8("ファイルに書き込めません。\n") + QString::fromStdString(failed));
-  else
+  if (!failed.isEmpty()) {
+    QMessageBox box(QMessageBox::Critical, "Vorpa",
+                    QString::fromUtf8("PAT風データのファイルに書き込めませんでした。これより後のファイルは"
+                                      "出力していません。\n") + failed,
+                    QMessageBox::Ok, this);
+    box.setObjectName("PatOutFailed");
+    box.exec();
+  } else {
     QMessageBox::information(this, "Vorpa", QString::fromUtf8("出力しました。"));
+  }
 }
 
 }  // namespace vorpa

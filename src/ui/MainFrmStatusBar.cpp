@@ -33,6 +33,7 @@ const char* ErrorTitle(TIPatError kind) {
     case TIPatError::Login: return "認証エラー";
     case TIPatError::Communication: return "通信エラー";
     case TIPatError::Store: return "保存エラー";
+    case TIPatError::PatOutput: return "PAT出力エラー";
     default: return "取得エラー";
   }
 }

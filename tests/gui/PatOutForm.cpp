@@ -149,6 +149,7 @@ class PatOutActionTest : public testing::Test {
       prepare(*forms_.PatOut);
       test::WhenModal([&](QWidget* box) {
         shown = static_cast<QMessageBox*>(box)->text();
+        shownBy_ = box->objectName();
         static_cast<QMessageBox*>(box)->accept();
       });
       forms_.PatOut->btnOut->click();
@@ -160,6 +161,7 @@ class PatOutActionTest : public testing::Test {
   test::TempDir config_, data_, out_;
   std::unique_ptr<TMainForm> form_;
   TAppForms forms_;
+  QString shownBy_;  // object name of the last message box
 };
 
 TEST_F(PatOutActionTest, ManualRunWritesAndReportsAutomaticModeOnlyReports) {
@@ -179,11 +181,27 @@ TEST_F(PatOutActionTest, ManualRunWritesAndReportsAutomaticModeOnlyReports) {
   EXPECT_FALSE(form_->FIPat.PatOut().AutoOut) << "and stops with a manual one";
 }
 
-TEST_F(PatOutActionTest, FileErrorNamesTheFile) {
+TEST_F(PatOutActionTest, FileErrorNamesTheFileAndWhy) {
   std::filesystem::create_directories(out_.Path() + "v50/DE-582.JRA");
   const QString shown = Run([](TPatOutForm& f) { f.btnSetAllOdds->click(); });
-  EXPECT_TRUE(shown.contains(QString::fromStdString(out_.Path() + "v50/DE-582.JRA"))) << shown.toStdString();
+  EXPECT_EQ(shownBy_, "PatOutFailed");
+  EXPECT_TRUE(shown.endsWith("\n" + QString::fromStdString(out_.Path() + "v50/DE-582.JRA") + "\nIs a directory"))
+      << shown.toStdString();
   EXPECT_FALSE(shown.contains(U("出力しました。")));
+  EXPECT_TRUE(std::filesystem::exists(out_.Path() + "v50/DE-581.JRA")) << "written before the error";
+}
+
+// No output folder: nothing can be written, and the message says where to
+// set one, whatever the mode.
+TEST_F(PatOutActionTest, WithoutAnOutputFolderItSaysWhereToSetOne) {
+  Setting.JRAV50Path.clear();
+  const QString told = U("PAT風データの出力先フォルダが設定されていません。\n"
+                         "「初期設定」の「PAT出力」で出力先を設定してください。");
+  EXPECT_EQ(Run([](TPatOutForm& f) { f.btnSetAllOdds->click(); }), told);
+  EXPECT_EQ(shownBy_, "PatOutNoFolder");
+  EXPECT_EQ(Run([](TPatOutForm& f) { f.btnSetAuto->click(); }), told);
+  EXPECT_EQ(shownBy_, "PatOutNoFolder");
+  EXPECT_TRUE(form_->FIPat.PatOut().AutoOut) << "the request is taken all the same";
 }
 
 }  // namespace

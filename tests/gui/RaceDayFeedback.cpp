@@ -104,13 +104,14 @@ class RaceDayFeedback : public testing::Test {
   }
   ~RaceDayFeedback() override { chmod(data_.Path().c_str(), 0755); }
 
-  void Open(const std::string& now, const std::vector<std::string>& serverFlags, const std::string& id) {
+  void Open(const std::string& now, const std::vector<std::string>& serverFlags, const std::string& id,
+            const std::string& moreSettings = "") {
     std::vector<std::string> flags = {"--seed", "7", "--now", now};
     flags.insert(flags.end(), serverFlags.begin(), serverFlags.end());
     server_ = std::make_unique<test::IpatdServer>(flags);
     test::WriteFileBytes(config_.File("Vorpa.Ini"), "[vorpa]\r\nINetID=" + id + "\r\nMojiPath=" +
                                                         data_.Path() + "\r\nIPatHost=" + server_->Host() +
-                                                        "\r\n");
+                                                        "\r\n" + moreSettings);
     clock_ = std::make_unique<TPinnedClock>(At(now));
     form_ = std::make_unique<TMainForm>(config_.Path(), clock_.get());
     form_->show();
@@ -253,6 +254,33 @@ TEST_F(RaceDayFeedback, ErrorsNameWhatToFixInLogWindowFileStatusBarAndNotificati
     form_->LogForm->lstDayLog->scrollToTop();  // the errors of the morning
     EXPECT_TRUE(SaveWidgetPicture(*form_->LogForm, std::string(dir) + "/log-window.png"));
   }
+}
+
+// The automatic PAT output into a folder that cannot be made: every race's
+// line and the outline's name the file and why, in red; no "PAT出力".
+TEST_F(RaceDayFeedback, AnAutomaticPatOutputThatFailsNamesTheFileItCouldNotWrite) {
+  const std::string blocked = state_.File("pat");  // a file where the folder should be
+  test::WriteFileBytes(blocked, "");
+  Open("2026-12-06 18:00:00", {"--inet-id", "GOOD0001"}, "GOOD0001",
+       "AutoPat=1\r\nJRAV50Path=" + blocked + "\r\n");
+  Run("2026-12-06 18:00:00");
+  ASSERT_GE(DayLog().size(), 2);
+  EXPECT_EQ(DayLog()[DayLog().size() - 2], U("18:00:00 全情報取得完了")) << "the outline follows the run";
+  const QString why = QString::fromStdString(": " + blocked + ": Not a directory") +
+                      U("。「初期設定」の「PAT出力」の出力先を確かめてください");
+  const QStringList failed = DayLog().filter(U("PAT出力エラー"));
+  ASSERT_GE(failed.size(), 13) << DayLog().join("\n").toStdString();
+  EXPECT_EQ(DayLog().filter(U("R 取得")).size(), failed.size() - 1) << "one per stored race, and the outline";
+  EXPECT_TRUE(failed[0].contains(U("R PAT出力エラー: ") + QString::fromStdString(blocked) + "/DE-"))
+      << failed[0].toStdString();
+  for (const QString& line : failed) {
+    EXPECT_TRUE(line.endsWith(".JRA" + why)) << line.toStdString();
+    EXPECT_TRUE(IsRed(line)) << line.toStdString();
+  }
+  const QString outline = U("PAT出力エラー: ") + QString::fromStdString(blocked) + "/UY-A.JRA" + why;
+  EXPECT_EQ(failed.last(), "18:00:00 " + outline);
+  EXPECT_EQ(form_->lblStatusError->text(), outline);
+  for (const QString& line : DayLog()) EXPECT_FALSE(line.endsWith(U("PAT出力"))) << line.toStdString();
 }
 
 TEST_F(RaceDayFeedback, NotificationsCanBeTurnedOffAndWithoutABusNothingHappens) {

@@ -301,7 +301,16 @@ TEST_F(PatOutRun, AttachedSessionsOutputTheirRaceWithTheRequestKey) {
 
   fs::create_directories(setting_.JRA95Path + "/DE-985.JRA");
   session.Race.Header.RaceNo = 5;
-  EXPECT_FALSE(session.OutputRace()) << "a file error ends the race's output";
+  std::string failure;
+  EXPECT_FALSE(session.OutputRace(&failure)) << "a file error ends the race's output";
+  EXPECT_EQ(failure, setting_.JRA95Path + "/DE-985.JRA: Is a directory");
+  // An output folder that is a file: the file not written, the folder and why.
+  fs::remove_all(setting_.JRA95Path);
+  test::WriteFileBytes(setting_.JRA95Path, "");
+  session.Race.Header.RaceNo = 7;
+  failure.clear();
+  EXPECT_FALSE(session.OutputRace(&failure));
+  EXPECT_EQ(failure, setting_.JRA95Path + "/DE-987.JRA: " + setting_.JRA95Path + ": Not a directory");
 
   SetModified(setting_.JRA98Path + "ZO-984.JRA", kDay - 1);
   control.Hooks.ClearPatFiles(kDay);

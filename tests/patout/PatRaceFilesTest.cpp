@@ -170,14 +170,16 @@ TEST(WriteUyFile, ThreeMeetingsWithRunnerMapsInEachLayout) {
   EXPECT_FALSE(std::filesystem::exists(tmp.Path() + "none"));
 }
 
-TEST(WritePatRecord, UnwritableDirectoryOrFileThrowsNamingIt) {
+TEST(WritePatRecord, UnwritableDirectoryOrFileThrowsNamingTheFileAndWhy) {
   TempDir tmp;
   test::WriteFileBytes(tmp.File("blocker"), "x");
   try {
     WriteDeFile(tmp.File("blocker") + "/sub", PatRace(9));
     FAIL() << "no error";
   } catch (const TPatFileError& e) {
-    EXPECT_EQ(e.Path(), tmp.File("blocker") + "/sub");
+    // The file that was not written; the folder that could not be made, and why.
+    EXPECT_EQ(e.Path(), tmp.File("blocker") + "/sub/DE-58B.JRA");
+    EXPECT_EQ(e.Reason(), tmp.File("blocker") + "/sub: Not a directory");
   }
   std::filesystem::create_directories(tmp.Path() + "taken/UT-58B.JRA");
   try {
@@ -185,6 +187,7 @@ TEST(WritePatRecord, UnwritableDirectoryOrFileThrowsNamingIt) {
     FAIL() << "no error";
   } catch (const TPatFileError& e) {
     EXPECT_EQ(e.Path(), tmp.Path() + "taken/UT-58B.JRA");
+    EXPECT_EQ(e.Reason(), "Is a directory");
   }
 }
 
