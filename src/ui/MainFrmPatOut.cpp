@@ -48,8 +48,8 @@ void TMainForm::actOutPatDataExecute() {
   QApplication::restoreOverrideCursor();
   if (!failed.isEmpty()) {
     QMessageBox box(QMessageBox::Critical, "Vorpa",
-                    QString::fromUtf8("PAT風データのファイルに書き込めませんでした。これより後のファイルは"
-                                      "出力していません。\n") + failed,
+                    QString::fromUtf8("PAT風データのファイルに書き込めませんでした。\n") + failed +
+                        QString::fromUtf8("\nこれより後のファイルは出力していません。"),
                     QMessageBox::Ok, this);
     box.setObjectName("PatOutFailed");
     box.exec();

@@ -185,8 +185,9 @@ TEST_F(PatOutActionTest, FileErrorNamesTheFileAndWhy) {
   std::filesystem::create_directories(out_.Path() + "v50/DE-582.JRA");
   const QString shown = Run([](TPatOutForm& f) { f.btnSetAllOdds->click(); });
   EXPECT_EQ(shownBy_, "PatOutFailed");
-  EXPECT_TRUE(shown.endsWith("\n" + QString::fromStdString(out_.Path() + "v50/DE-582.JRA") + "\nIs a directory"))
-      << shown.toStdString();
+  EXPECT_EQ(shown, U("PAT風データのファイルに書き込めませんでした。\n") +
+                       QString::fromStdString(out_.Path() + "v50/DE-582.JRA") +
+                       U("\nIs a directory\nこれより後のファイルは出力していません。"));
   EXPECT_FALSE(shown.contains(U("出力しました。")));
   EXPECT_TRUE(std::filesystem::exists(out_.Path() + "v50/DE-581.JRA")) << "written before the error";
 }
