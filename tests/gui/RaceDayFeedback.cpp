@@ -34,6 +34,7 @@
 #include "ui/DesktopNotifier.h"
 #include "ui/LogForm.h"
 #include "ui/MainFrm.h"
+#include "view/Zoom.h"
 #include "ui/ViewOptions.h"
 
 namespace vorpa {
@@ -342,7 +343,9 @@ TEST_F(RaceDayFeedback, StatusBarThroughARunOnAPinnedClock) {
   // The README and help picture of the main window with its status bar.
   if (const char* dir = std::getenv("VORPA_README_SCREENSHOTS")) {
     form_->resize(1600, 1000);
+    form_->SetZoom(kZoomFit);
     form_->sgRace->setCurrentCell(3, 0);
+    form_->PageControl1->setCurrentIndex(1);
     QApplication::processEvents();
     EXPECT_TRUE(SaveWidgetPicture(*form_, std::string(dir) + "/raceday-status.png"));
   }

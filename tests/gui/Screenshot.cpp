@@ -82,19 +82,20 @@ TEST_F(ScreenshotTest, RendersTheChosenRaceAndReading) {
   EXPECT_GT(CountColor(img, QColor(0xF0, 0xF0, 0xF0)), 2000);
 }
 
-// The README's picture: the same day in a window of 1280 x 860, as kept in
-// the settings file's window placement.
+// The README's picture: the same day on the exacta tab in a window of 1600
+// x 1000 fitted to the window, as kept in the settings file's window
+// placement.
 TEST_F(ScreenshotTest, ALargerWindowFromItsStoredPlacement) {
   StoreDay(data_.Path());
   test::WriteFileBytes(config_.File("Vorpa.Ini"),
-                       "[WindowInfo]\r\nWinWidth=1280\r\nWinHeight=860\r\nWinLeft=10\r\n"
-                       "WinTop=10\r\nWinState=0\r\n");
+                       "[WindowInfo]\r\nWinWidth=1600\r\nWinHeight=1000\r\nWinLeft=10\r\n"
+                       "WinTop=10\r\nWinState=0\r\nZoom=0\r\n");
   const std::string png = out_.File("day.png");
   test::ProgramResult r = Vorpa({"--open-date", "2026-12-06", "--select", "東京11", "--reading",
-                                 "15", "--tab", "枠連", "--screenshot", png});
+                                 "15", "--tab", "馬単", "--screenshot", png});
   ASSERT_EQ(r.Status, 0) << r.Err;
   QImage img(QString::fromStdString(png));
-  EXPECT_EQ(img.size(), QSize(1280, 860));
+  EXPECT_EQ(img.size(), QSize(1600, 1000));
   if (const char* keep = std::getenv("VORPA_README_SCREENSHOT"))
     std::filesystem::copy_file(png, keep, std::filesystem::copy_options::overwrite_existing);
 }
