@@ -18,6 +18,8 @@
 #include <QTabWidget>
 #include <QValueAxis>
 #include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +29,7 @@
 #include "view/ChartFrames.h"
 #include "view/OddsCharts.h"
 #include "view/RaceCard.h"
+#include "view/Zoom.h"
 
 namespace vorpa {
 
@@ -250,12 +253,108 @@ void PlaceControls(QWidget* page, const QWidget* tabs, const std::vector<TFrameC
     frame->AddControl(page->findChild<QWidget*>(c.Name, Qt::FindDirectChildrenOnly), c);
 }
 
+// How far (in pixels at the design size) the mouse may be from a line or
+// point for its tip.
+constexpr double kTipReach = 6;
+
+double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+  const QPointF ab = b - a;
+  const double len2 = QPointF::dotProduct(ab, ab);
+  const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / len2, 0.0, 1.0) : 0.0;
+  const QPointF d = p - (a + t * ab);
+  return std::hypot(d.x(), d.y());
+}
+
+double Distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+// The tip of the point of `series` nearest to `at` (chart coordinates)
+// when the series passes within `reach`; `lines` tells whether the
+// segments between the points count.
+const std::string* NearestTip(QChart* chart, QXYSeries* series, const TChartSeries& data,
+                              QPointF at, double reach, bool lines, double* distance) {
+  const qsizetype n = std::min<qsizetype>(series->count(), static_cast<qsizetype>(data.Points.size()));
+  const std::string* tip = nullptr;
+  double nearestPoint = 0;
+  double nearest = reach;
+  QPointF before;
+  for (qsizetype i = 0; i < n; ++i) {
+    const QPointF p = chart->mapToPosition(series->at(i), series);
+    const double d = Distance(at, p);
+    if (!tip || d < nearestPoint) tip = &data.Points[static_cast<size_t>(i)].Tip, nearestPoint = d;
+    nearest = std::min(nearest, lines && i > 0 ? DistanceToSegment(at, before, p) : d);
+    before = p;
+  }
+  if (!tip || nearest >= reach) return nullptr;
+  *distance = nearest;
+  return tip;
+}
+
 }  // namespace
 
 TChartTabs::TChartTabs(QWidget* graph, QWidget* graph2, const QWidget* tabs)
     : QObject(graph), sizer_(tabs) {
   SetUpGraph(graph);
   SetUpGraph2(graph2);
+  for (QChartView* view : {chtTanRate, chtRenRate, chtTanSuii, chtRenSuii, chtTanbunpu, chtRenBunpu,
+                           chtSoukan, chtTanSuii2, chtFukuSuii2, chtRenSuii2})
+    view->viewport()->installEventFilter(this);
+}
+
+bool TChartTabs::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QObject::eventFilter(watched, event);
+  auto* view = qobject_cast<QChartView*>(watched->parent());
+  auto* help = static_cast<QHelpEvent*>(event);
+  const QString tip = view ? TipAt(view, help->pos()) : QString();
+  if (tip.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), tip, view->viewport());
+  }
+  return true;
+}
+
+QString TChartTabs::TipAt(const QChartView* view, QPoint pos) const {
+  QChart* chart = view->chart();
+  const QPointF at = chart->mapFromScene(view->mapToScene(pos));
+  const double reach = kTipReach * zoom_ / 100.0;
+  if (view == chtTanbunpu || view == chtRenBunpu) {
+    const std::vector<TBar>& bars = view == chtTanbunpu ? drawn_.TanBunpu : drawn_.RenBunpu;
+    auto* series = static_cast<QBarSeries*>(chart->series().at(0));
+    const QPointF value = chart->mapToValue(at, series);
+    const int bar = static_cast<int>(std::lround(value.x()));
+    // On a bar: within its width, below its top (or just above it).
+    if (!chart->plotArea().contains(at) || bar < 0 || bar >= static_cast<int>(bars.size()) ||
+        std::abs(value.x() - bar) > series->barWidth() / 2 || bars[bar].Count <= 0 ||
+        at.y() < chart->mapToPosition(QPointF(bar, bars[bar].Count), series).y() - reach)
+      return {};
+    return FromCp932(bars[bar].Tip);
+  }
+  if (view == chtSoukan) {
+    double d = 0;
+    const std::string* tip = NearestTip(chart, serSoukan, drawn_.Soukan, at, reach + 3, false, &d);
+    return tip ? FromCp932(*tip) : QString();
+  }
+  const TLineChart* data = view == chtTanRate    ? &drawn_.TanRate
+                           : view == chtRenRate  ? &drawn_.RenRate
+                           : view == chtTanSuii  ? &drawn_.TanSuii
+                           : view == chtRenSuii  ? &drawn_.RenSuii
+                           : view == chtTanSuii2 ? &drawn_.TanSuii2
+                           : view == chtFukuSuii2 ? &drawn_.FukuSuii2
+                                                  : &drawn_.RenSuii2;
+  const QList<QAbstractSeries*> lines = chart->series();
+  const std::string* best = nullptr;
+  double bestDistance = reach;
+  for (size_t i = 0; i < data->Series.size() && i < static_cast<size_t>(lines.size()); ++i) {
+    auto* line = static_cast<QXYSeries*>(lines[static_cast<qsizetype>(i)]);
+    if (!line->isVisible()) continue;
+    // A tie goes to the line drawn later, on top.
+    double d = 0;
+    const double within = best ? bestDistance + 1e-6 : reach;
+    const std::string* tip = NearestTip(chart, line, data->Series[i], at, within, true, &d);
+    if (tip) best = tip, bestDistance = d;
+  }
+  return best ? FromCp932(*best) : QString();
 }
 
 void TChartTabs::SetUpGraph(QWidget* graph) {
@@ -322,6 +421,7 @@ void TChartTabs::Clear() {
     set->remove(0, set->count());
   }
   serSoukan->clear();
+  drawn_ = TOddsCharts();
   // No horse ticked: no legend frame without entries.
   const bool ticked = std::any_of(std::begin(chkSuii), std::end(chkSuii),
                                   [](const QCheckBox* box) { return box->isChecked(); });
@@ -336,7 +436,8 @@ void TChartTabs::ShowLegend(bool on) {
 void TChartTabs::Draw(const TRace& race, int selected, const TCardView& card) {
   TChosenHorses chosen{};
   for (int k = 0; k < kMaxRunners; ++k) chosen[k] = chkSuii[k]->isChecked();
-  const TOddsCharts c = BuildOddsCharts(race, selected, card.Choice, card.Order, card.Ren, chosen);
+  drawn_ = BuildOddsCharts(race, selected, card.Choice, card.Order, card.Ren, chosen);
+  const TOddsCharts& c = drawn_;
   DrawLineChart(chtTanRate, c.TanRate);
   DrawLineChart(chtTanSuii, c.TanSuii);
   DrawBars(chtTanbunpu, c.TanBunpu);

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include "core/Race.h"
+#include "view/OddsCharts.h"
 
 class QBarSeries;
 class QChartView;
@@ -47,6 +48,10 @@ class TChartTabs : public QObject {
   QPushButton* btnSuiiRedraw;
   QPushButton* btnSuiiClear;
 
+  // The tip of the point, line or bar of `view` nearest to `pos` (viewport
+  // coordinates); "" when nothing drawn is near.
+  QString TipAt(const QChartView* view, QPoint pos) const;
+
  signals:
   // "再表示", and "クリア" after unticking every box: the views are to be
   // rebuilt.
@@ -57,7 +62,12 @@ class TChartTabs : public QObject {
   void SetUpGraph2(QWidget* page);
   // The legend of the chosen horses' win trend, shown only with entries.
   void ShowLegend(bool on);
+  // Shows the tip of what the mouse rests on (QEvent::ToolTip).
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
-  const QWidget* sizer_;};
+  const QWidget* sizer_;
+  TOddsCharts drawn_;  // what the charts show, for the tips
+  int zoom_ = 100;
+};
 
 }  // namespace vorpa

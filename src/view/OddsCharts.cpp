@@ -1,5 +1,7 @@
 #include "view/OddsCharts.h"
 
+#include "view/ChartTips.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -24,6 +26,16 @@ double LargestY(const std::vector<TChartSeries>& series) {
   for (const TChartSeries& s : series)
     for (const TChartPoint& p : s.Points) m = std::max(m, p.Y);
   return m;
+}
+
+// Each bar's tip: the horses of its bin with the odds `oddsOf(h)`.
+template <typename OddsOf>
+void SetBinTips(std::vector<TBar>& bars, const TRace& race, int reading, TTipOdds kind, OddsOf oddsOf) {
+  for (TBar& b : bars) {
+    std::vector<double> odds;
+    for (int h : b.Horses) odds.push_back(oddsOf(h));
+    b.Tip = BinTip(race, reading, kind, b.Label, b.Horses, odds);
+  }
 }
 
 void SetMax(TLineChart& chart) { chart.Max = 1.1 * LargestY(chart.Series); }
@@ -69,10 +81,11 @@ std::vector<TBar> Histogram(const std::vector<double>& chances, int runners) {
   const int bins = half + 1;
   const double start = lo - d / 2;
   std::vector<TBar> bars(bins);
-  for (double p : chances) {
+  for (const double& p : chances) {
     if (p <= 0) continue;
     const int bin = std::clamp(static_cast<int>(std::trunc((p - start) / d)), 0, bins - 1);
     bars[bin].Count += 1;
+    bars[bin].Horses.push_back(static_cast<int>(&p - chances.data()) + 1);
   }
   char label[64];
   for (int i = 0; i < bins; ++i) {
@@ -90,6 +103,8 @@ TOddsCharts BuildOddsCharts(const TRace& race, int selected, const TReadingChoic
   if (latest < 0) return c;
   const int n = std::min(RunnerCountOf(race), static_cast<int>(cardOrder.size()));
   auto win = [&](int t, int h) { return Chance(race.Snapshots[t].Win(h)); };
+  auto tip = [&](int h, int t, TTipOdds kind, double odds) { return PointTip(race, h, t, kind, odds); };
+  auto winTip = [&](int t, int h) { return tip(h, t, TTipOdds::Win, race.Snapshots[t].Win(h)); };
   // The pair estimate of each reading from its own pair odds.
   std::vector<TRenEstimate> pair;
   for (int t = 0; t <= latest; ++t) pair.push_back(RenEstimate(race, t, t));
@@ -102,8 +117,8 @@ TOddsCharts BuildOddsCharts(const TRace& race, int selected, const TReadingChoic
     line.Color = ReadingColor(t, selected, latest);
     for (int k = 1; k <= n; ++k) {
       const int h = cardOrder[k - 1];
-      line.Points.push_back({double(n - k + 1), win(t, h), Decimal(h)});
-      c.TanSuii.Series[k - 1].Points.push_back({double(t), win(t, h), Decimal(t)});
+      line.Points.push_back({double(n - k + 1), win(t, h), Decimal(h), winTip(t, h)});
+      c.TanSuii.Series[k - 1].Points.push_back({double(t), win(t, h), Decimal(t), winTip(t, h)});
     }
     c.TanRate.Series.push_back(std::move(line));
   }
@@ -114,6 +129,8 @@ TOddsCharts BuildOddsCharts(const TRace& race, int selected, const TReadingChoic
     std::vector<double> chances;
     for (int h = 1; h <= n; ++h) chances.push_back(win(choice.Win, h));
     c.TanBunpu = Histogram(chances, n);
+    SetBinTips(c.TanBunpu, race, choice.Win, TTipOdds::Win,
+               [&](int h) { return race.Snapshots[choice.Win].Win(h); });
   }
 
   // The pair market: rate and trend per reading, and win against pair
@@ -125,8 +142,9 @@ TOddsCharts BuildOddsCharts(const TRace& race, int selected, const TReadingChoic
     line.Color = ReadingColor(t, selected, latest);
     for (int k = 1; k <= n; ++k) {
       const int h = cardOrder[k - 1];
-      line.Points.push_back({double(n - k + 1), Chance(e.Of(h)), Decimal(h)});
-      c.RenSuii.Series[k - 1].Points.push_back({double(t), Chance(e.Of(h)), Decimal(t)});
+      const std::string pairTip = tip(h, t, TTipOdds::Pair, e.Of(h));
+      line.Points.push_back({double(n - k + 1), Chance(e.Of(h)), Decimal(h), pairTip});
+      c.RenSuii.Series[k - 1].Points.push_back({double(t), Chance(e.Of(h)), Decimal(t), pairTip});
     }
     c.RenRate.Series.push_back(std::move(line));
     if (t != choice.Correlation) continue;
@@ -134,7 +152,8 @@ TOddsCharts BuildOddsCharts(const TRace& race, int selected, const TReadingChoic
     double largestX = 0;
     for (int k = 1; k <= n; ++k) {
       const int h = cardOrder[k - 1];
-      c.Soukan.Points.push_back({win(t, h), Chance(e.Of(h)), ""});
+      c.Soukan.Points.push_back(
+          {win(t, h), Chance(e.Of(h)), "", winTip(t, h) + "\n" + OddsLine(TTipOdds::Pair, e.Of(h))});
       largestX = std::max(largestX, win(t, h));
     }
     std::stable_sort(c.Soukan.Points.begin(), c.Soukan.Points.end(),
@@ -147,6 +166,7 @@ TOddsCharts BuildOddsCharts(const TRace& race, int selected, const TReadingChoic
   std::vector<double> pairChances;
   for (int h = 1; h <= n; ++h) pairChances.push_back(Chance(ren.Of(h)));
   c.RenBunpu = Histogram(pairChances, n);
+  SetBinTips(c.RenBunpu, race, choice.Quinella, TTipOdds::Pair, [&](int h) { return ren.Of(h); });
 
   // The trends of the ticked horses.
   std::vector<std::array<double, kMaxRunners>> place;
@@ -157,9 +177,11 @@ TOddsCharts BuildOddsCharts(const TRace& race, int selected, const TReadingChoic
     std::snprintf(title, sizeof title, "%2d", k);
     TChartSeries tan = Trend(2, title), fuku = Trend(2), renSeries = Trend(2);
     for (int t = 0; t <= latest; ++t) {
-      tan.Points.push_back({double(t), win(t, k), Decimal(t)});
-      fuku.Points.push_back({double(t), Chance(place[t][k - 1]), Decimal(t)});
-      renSeries.Points.push_back({double(t), Chance(pair[t].Of(k)), Decimal(t)});
+      tan.Points.push_back({double(t), win(t, k), Decimal(t), winTip(t, k)});
+      fuku.Points.push_back(
+          {double(t), Chance(place[t][k - 1]), Decimal(t), tip(k, t, TTipOdds::Place, place[t][k - 1])});
+      renSeries.Points.push_back(
+          {double(t), Chance(pair[t].Of(k)), Decimal(t), tip(k, t, TTipOdds::Pair, pair[t].Of(k))});
     }
     c.TanSuii2.Series.push_back(std::move(tan));
     c.FukuSuii2.Series.push_back(std::move(fuku));

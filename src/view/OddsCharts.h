@@ -29,6 +29,7 @@ constexpr TColor kClGrey = Rgb(0x80, 0x80, 0x80);
 struct TChartPoint {
   double X = 0, Y = 0;
   std::string Label;  // "" for none
+  std::string Tip;    // shown when the mouse rests on the point (ChartTips.h)
 };
 
 struct TChartSeries {
@@ -48,6 +49,8 @@ struct TLineChart {
 struct TBar {
   double Count = 0;
   std::string Label;  // "%2.1f": the bin's upper edge
+  std::vector<int> Horses;  // of the bin: i + 1 for chances[i] of Histogram
+  std::string Tip;
 };
 
 // The histogram of chance values over a race of `runners` runners: only

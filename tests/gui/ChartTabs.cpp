@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -19,12 +20,15 @@
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QTabWidget>
+#include <QHelpEvent>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "core/Cp932.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "support/GuiHelpers.h"
@@ -33,6 +37,7 @@
 #include "ui/ChartTabs.h"
 #include "ui/MainFrm.h"
 #include "ui/ViewOptions.h"
+#include "ui/ViewToQt.h"
 #include "view/OddsCharts.h"
 #include "view/RaceCard.h"
 
@@ -212,6 +217,79 @@ TEST_F(ChartsTest, TickedHorsesRedrawClearAndRacesWithoutReadings) {
   EXPECT_EQ(f.ChartTabs->serSoukan->count(), 0);
   f.ChartTabs->btnSuiiRedraw->click();  // no reading: nothing to draw, nothing touched
   EXPECT_TRUE(Lines("chtTanSuii2").isEmpty());
+}
+
+// Where point `index` of line `line` of a chart lies in its view's viewport.
+QPoint PointPos(QChartView* view, QAbstractSeries* line, QPointF value) {
+  QChart* chart = view->chart();
+  return view->mapFromScene(chart->mapToScene(chart->mapToPosition(value, line)));
+}
+
+// A ToolTip help event at `pos` of the view: the text shown, "" when none
+// is shown (the event ignored).
+QString TipShown(QChartView* view, QPoint pos) {
+  QHelpEvent help(QEvent::ToolTip, pos, view->viewport()->mapToGlobal(pos));
+  QApplication::sendEvent(view->viewport(), &help);
+  return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(ChartsTest, RestingTheMouseOnALinePointOrBarTellsHorseReadingAndOdds) {
+  test::StoreMeetingDay(data_.Path(), kDay);
+  TMainForm& f = *form_;
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);  // 東京11, 15 readings
+  f.sgOddsTime->setCurrentCell(9, 0);
+  f.ChartTabs->chkSuii[3]->setChecked(true);
+  f.ChartTabs->btnSuiiRedraw->click();
+  f.show();
+  f.PageControl1->setCurrentIndex(4);
+  QApplication::processEvents();
+  const TRace& race = f.FRace;
+  auto winTip = [&](int h, int t) {
+    const double odds = race.Snapshots[t].Win(h);
+    return QString::asprintf("%2d ", h) + FromCp932(race.Runners[h - 1].HorseName) + "\n" +
+           f.sgOddsTime->item(t, 0)->text() + "\n" + U("単勝 ") +
+           QString::asprintf("%.1f (%.1f%%)", odds, 80 / odds);
+  };
+  // Far from every line first: no tip.
+  auto* rate = f.findChild<QChartView*>("chtTanRate");
+  const QRectF plot = rate->chart()->plotArea();
+  EXPECT_EQ(TipShown(rate, rate->mapFromScene(rate->chart()->mapToScene(plot.topLeft() + QPointF(8, 8)))), "");
+  EXPECT_FALSE(QToolTip::isVisible());
+  // The win trend: the line of the first card position (horse 1), on its
+  // point of reading 6, and between readings 3 and 4 nearer to 4.
+  auto* trend = f.findChild<QChartView*>("chtTanSuii");
+  QAbstractSeries* first = trend->chart()->series().at(0);
+  auto* firstLine = static_cast<QLineSeries*>(first);
+  EXPECT_EQ(TipShown(trend, PointPos(trend, first, firstLine->at(6))), winTip(1, 6));
+  const QPointF between = 0.4 * firstLine->at(3) + 0.6 * firstLine->at(4);
+  EXPECT_EQ(TipShown(trend, PointPos(trend, first, between)), winTip(1, 4));
+  // The rate chart: the latest reading's line (drawn on top) at the first
+  // card position, horse 1 at X = 18.
+  auto* latest = static_cast<QLineSeries*>(rate->chart()->series().at(14));
+  EXPECT_EQ(TipShown(rate, PointPos(rate, latest, latest->at(0))), winTip(1, 14));
+  // The correlation: win and pair odds of the point.
+  auto* soukan = f.findChild<QChartView*>("chtSoukan");
+  const QString pointTip = TipShown(soukan, PointPos(soukan, f.ChartTabs->serSoukan, f.ChartTabs->serSoukan->at(0)));
+  ASSERT_EQ(pointTip.count('\n'), 3) << pointTip.toStdString();
+  EXPECT_TRUE(pointTip.contains(U("単勝 "))) << pointTip.toStdString();
+  EXPECT_TRUE(pointTip.section('\n', 3).startsWith(U("馬連/枠連推定 "))) << pointTip.toStdString();
+  // A distribution bar: its bin and a line per horse in it.
+  auto* bins = f.findChild<QChartView*>("chtTanbunpu");
+  QAbstractSeries* bars = bins->chart()->series().at(0);
+  const QList<qreal> counts = Bars("chtTanbunpu");
+  const int tallest = static_cast<int>(std::max_element(counts.begin(), counts.end()) - counts.begin());
+  const QString binTip = TipShown(bins, PointPos(bins, bars, QPointF(tallest, counts[tallest] / 2)));
+  const QString edge = static_cast<QBarCategoryAxis*>(bins->chart()->axes(Qt::Horizontal).at(0))->at(tallest);
+  EXPECT_TRUE(binTip.startsWith(U("単勝 ～") + edge + "%")) << binTip.toStdString();
+  EXPECT_EQ(binTip.count('\n'), 1 + static_cast<int>(counts[tallest])) << binTip.toStdString();
+  EXPECT_EQ(TipShown(bins, PointPos(bins, bars, QPointF(tallest + 0.5, counts[tallest] / 2))), "");
+  // "グラフ2": the ticked horse 4 at the latest reading, the right end.
+  f.PageControl1->setCurrentIndex(5);
+  QApplication::processEvents();
+  auto* chosen = f.findChild<QChartView*>("chtTanSuii2");
+  auto* line4 = static_cast<QLineSeries*>(chosen->chart()->series().at(0));
+  EXPECT_EQ(TipShown(chosen, PointPos(chosen, line4, line4->at(14))), winTip(4, 14));
 }
 
 TEST_F(ChartsTest, ChartTabsRendered) {

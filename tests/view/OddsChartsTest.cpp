@@ -129,6 +129,10 @@ TEST(Histogram, BinsFromTheRunnerCountEdgesAndLabels) {
   EXPECT_EQ(bars[0].Count, 1);
   EXPECT_EQ(bars[1].Count, 2);
   EXPECT_EQ(bars[2].Count, 1);
+  // The horses of each bin (for its tip): values 20 and 30 are horses 2, 4.
+  EXPECT_EQ(bars[0].Horses, std::vector<int>{1});
+  EXPECT_EQ(bars[1].Horses, (std::vector<int>{2, 4}));
+  EXPECT_EQ(bars[2].Horses, std::vector<int>{5});
   EXPECT_EQ(bars[0].Label, "17.5");
   EXPECT_EQ(bars[2].Label, "47.5");
   std::vector<double> spread;
