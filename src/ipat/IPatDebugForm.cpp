@@ -10,6 +10,7 @@
 
 #include "core/FileLock.h"
 #include "core/RaceIO/RaceIO.h"
+#include "history/HistoryStore.h"
 #include "ipat/IPat.h"
 #include "ipat/IPatSink.h"
 #include "ipat/ThreadSlot.h"
@@ -161,7 +162,9 @@ void TIPatDebugForm::btnWriteClick() {
   TRaceHold hold;
   TakeOnMainThread(hold, RaceFilePath(s->Settings().MojiPath, h.VenueName, h.RaceNo, h.RaceDate));
   // A run may have started on the session while the window waited.
-  if (Session() == s) s->StoreEditedRace();
+  if (Session() != s || !s->StoreEditedRace()) return;
+  // The history database follows the file; this window has no log for a failure there.
+  UpdateHistoryAfterStore(s->Settings().MojiPath, s->Race.Header);
 }
 
 }  // namespace vorpa

@@ -20,6 +20,8 @@
 #include "core/FileLock.h"
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
+#include "history/HistoryDb.h"
+#include "history/Sqlite.h"
 #include "ipat/IPat.h"
 #include "ipat/IPatForm.h"
 #include "ipat/RaceHold.h"
@@ -177,6 +179,10 @@ TEST_F(IPatDebugFormTest, WriteRaceKeepsAReadingAnotherRunStoredMeanwhile) {
   EXPECT_EQ(stored.Header.RunnerCount, 18);
   EXPECT_EQ(stored.Runner(18).HorseName, decoded.Runner(18).HorseName);
   EXPECT_EQ(ipat_.Race.Snapshots.size(), 3u) << "the session holds what it stored";
+  // The history database follows the file.
+  TSqlite db;
+  ASSERT_TRUE(db.Open(HistoryDbPath(data_.Path()), TSqlite::Mode::ReadOnly, 2000));
+  EXPECT_EQ(db.QueryInt("SELECT count(DISTINCT taken_at) FROM win_readings", -1), 3);
 }
 
 // A double click on the receive lamp hands the scheduled session over; the
