@@ -22,6 +22,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "core/Cp932.h"
 #include "ui/FrameLayout.h"
@@ -37,10 +38,10 @@ namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// The charts' font for titles, axis labels and the legend.
-QFont ChartFont() {
+// The charts' font for titles, axis labels and the legend at a zoom.
+QFont ChartFont(int percent = kZoomMin) {
   QFont f("IPAPMincho");
-  f.setPixelSize(12);
+  f.setPixelSize(Zoomed(12, percent));
   return f;
 }
 
@@ -48,6 +49,7 @@ QValueAxis* NewValueAxis() {
   auto* a = new QValueAxis;
   a->setLabelsFont(ChartFont());
   a->setLabelFormat("%.0f");
+  a->setTruncateLabels(false);
   return a;
 }
 
@@ -125,6 +127,29 @@ void SetAutomaticRange(QAbstractAxis* axis, const std::vector<TChartSeries>& ser
 // every second (third ...) one when they would not fit side by side at
 // the plot's present width. Labels are laid out again only when they
 // change (most redraws of a race keep them).
+// Room right of the plot for half the last bottom label (centred on the
+// axis' end) and, on the chart with a legend, for the legend beside it.
+void FitRightEdge(QChartView* view, QCategoryAxis* axis) {
+  QChart* chart = view->chart();
+  const QStringList labels = axis->categoriesLabels();
+  const qreal half =
+      labels.isEmpty() ? 0 : QFontMetricsF(axis->labelsFont()).horizontalAdvance(labels.last()) / 2;
+  QLegend* legend = chart->legend();
+  const bool beside = !legend->isAttachedToChart() && legend->isVisible();
+  const QSizeF size = beside ? legend->effectiveSizeHint(Qt::PreferredSize) : QSizeF(0, 0);
+  QMargins margins = chart->margins();
+  const int right = std::max(4, static_cast<int>(std::ceil(half)) + 2) + static_cast<int>(std::ceil(size.width()));
+  if (margins.right() != right) {
+    margins.setRight(right);
+    chart->setMargins(margins);
+  }
+  if (!beside) return;
+  // The width of one entry; the entries stack down the plot's height.
+  const QRectF plot = chart->plotArea();
+  const QRectF place(chart->size().width() - 2 - size.width(), plot.top(), size.width(), plot.height());
+  if (legend->geometry() != place) legend->setGeometry(place);
+}
+
 void ShowLabels(QChartView* view, QCategoryAxis* axis) {
   const QStringList texts = axis->property("labelTexts").toStringList();
   const QVariantList xs = axis->property("labelXs").toList();
@@ -135,9 +160,11 @@ void ShowLabels(QChartView* view, QCategoryAxis* axis) {
   QList<std::pair<QString, qreal>> labels, shown;
   for (qsizetype i = 0; i < texts.size(); i += step) labels.append({texts[i], xs[i].toReal()});
   for (const QString& label : axis->categoriesLabels()) shown.append({label, axis->endValue(label)});
-  if (labels == shown) return;
-  for (const auto& [label, x] : shown) axis->remove(label);
-  for (const auto& [label, x] : labels) axis->append(label, x);
+  if (labels != shown) {
+    for (const auto& [label, x] : shown) axis->remove(label);
+    for (const auto& [label, x] : labels) axis->append(label, x);
+  }
+  FitRightEdge(view, axis);
 }
 
 // Keeps the labels of the first series' points, ordered by X, for
@@ -247,10 +274,17 @@ QBarSeries* NewBarSeries(QChartView* view, const char* name) {
 }
 
 // Every control of `page` at its design place, growing with the tab control.
-void PlaceControls(QWidget* page, const QWidget* tabs, const std::vector<TFrameControl>& controls) {
+// Every control of `page` at its design place, growing with the tab
+// control, at the zoom `percent()`.
+TFrameLayout* PlaceControls(QWidget* page, const QWidget* tabs, const std::vector<TFrameControl>& controls,
+                            std::function<int()> percent) {
   auto* frame = new TFrameLayout(page, tabs, QSize(kTabsDesignWidth, kTabsDesignHeight));
   for (const TFrameControl& c : controls)
     frame->AddControl(page->findChild<QWidget*>(c.Name, Qt::FindDirectChildrenOnly), c);
+  frame->SetPlacer([percent](const TFrameControl& c, QSize extra) {
+    return ZoomedChartRect(c, extra.width(), extra.height(), percent());
+  });
+  return frame;
 }
 
 // How far (in pixels at the design size) the mouse may be from a line or
@@ -376,7 +410,7 @@ void TChartTabs::SetUpGraph(QWidget* graph) {
   chtSoukan->chart()->addSeries(serSoukan);
   for (QAbstractAxis* a : chtSoukan->chart()->axes()) serSoukan->attachAxis(a);
 
-  PlaceControls(graph, sizer_, GraphFrameControls());
+  graphFrame_ = PlaceControls(graph, sizer_, GraphFrameControls(), [this] { return zoom_; });
 }
 
 void TChartTabs::SetUpGraph2(QWidget* graph2) {
@@ -390,6 +424,9 @@ void TChartTabs::SetUpGraph2(QWidget* graph2) {
   legend->setBrush(graph2->palette().button());
   legend->setPen(QPen(Qt::black));
   legend->setMarkerShape(QLegend::MarkerShapeRectangle);
+  // Placed beside the plot by FitRightEdge, clear of the bottom axis'
+  // last label.
+  legend->detachFromChart();
   legend->hide();  // until a horse is ticked
 
   for (int k = 1; k <= kMaxRunners; ++k) {
@@ -400,7 +437,8 @@ void TChartTabs::SetUpGraph2(QWidget* graph2) {
   btnSuiiRedraw->setObjectName("btnSuiiRedraw");
   btnSuiiClear = new QPushButton(U("クリア"), graph2);
   btnSuiiClear->setObjectName("btnSuiiClear");
-  PlaceControls(graph2, sizer_, Graph2FrameControls());
+  graph2Frame_ = PlaceControls(graph2, sizer_, Graph2FrameControls(), [this] { return zoom_; });
+  boxFont_ = chkSuii[0]->font();
 
   connect(btnSuiiRedraw, &QPushButton::clicked, this, &TChartTabs::RedrawRequested);
   connect(btnSuiiClear, &QPushButton::clicked, this, [this] {
@@ -431,6 +469,37 @@ void TChartTabs::Clear() {
 void TChartTabs::ShowLegend(bool on) {
   QLegend* legend = chtTanSuii2->chart()->legend();
   if (legend->isVisible() != on) legend->setVisible(on);
+  FitRightEdge(chtTanSuii2, static_cast<QCategoryAxis*>(chtTanSuii2->chart()->axes(Qt::Horizontal).at(0)));
+}
+
+void TChartTabs::SetZoom(int percent) {
+  if (percent == zoom_) return;
+  zoom_ = percent;
+  const QFont font = ChartFont(percent);
+  for (QChartView* view : {chtTanRate, chtRenRate, chtTanSuii, chtRenSuii, chtTanbunpu, chtRenBunpu,
+                           chtSoukan, chtTanSuii2, chtFukuSuii2, chtRenSuii2}) {
+    view->chart()->setTitleFont(font);
+    for (QAbstractAxis* axis : view->chart()->axes()) axis->setLabelsFont(font);
+  }
+  chtTanSuii2->chart()->legend()->setFont(font);
+  // The bins' upright labels keep their size: ten of them side by side
+  // under the bars, where the charting component hides an end label wider
+  // than its bin.
+  for (QChartView* view : {chtTanbunpu, chtRenBunpu})
+    view->chart()->axes(Qt::Horizontal).at(0)->setLabelsFont(ChartFont());
+  serSoukan->setMarkerSize(Zoomed(7, percent));
+  QFont box = boxFont_;
+  if (box.pixelSize() > 0)
+    box.setPixelSize(Zoomed(box.pixelSize(), percent));
+  else
+    box.setPointSizeF(box.pointSizeF() * percent / 100);
+  for (QCheckBox* c : chkSuii) c->setFont(box);
+  btnSuiiRedraw->setFont(box);
+  btnSuiiClear->setFont(box);
+  for (QChartView* view : {chtTanRate, chtRenRate, chtTanSuii, chtRenSuii, chtTanSuii2, chtFukuSuii2, chtRenSuii2})
+    ShowLabels(view, static_cast<QCategoryAxis*>(view->chart()->axes(Qt::Horizontal).at(0)));
+  graphFrame_->invalidate();
+  graph2Frame_->invalidate();
 }
 
 void TChartTabs::Draw(const TRace& race, int selected, const TCardView& card) {

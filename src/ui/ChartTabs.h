@@ -2,6 +2,7 @@
 // The odds chart tabs "グラフ" and "グラフ2": seven charts of the selected
 // race's odds as winning chances, and three trend charts of the horses
 // ticked in the check boxes beside them.
+#include <QFont>
 #include <QObject>
 
 #include "core/Race.h"
@@ -17,6 +18,7 @@ class QWidget;
 namespace vorpa {
 
 struct TCardView;
+class TFrameLayout;
 
 class TChartTabs : public QObject {
   Q_OBJECT
@@ -52,6 +54,10 @@ class TChartTabs : public QObject {
   // coordinates); "" when nothing drawn is near.
   QString TipAt(const QChartView* view, QPoint pos) const;
 
+  // Titles, axis labels, the legend, the check boxes and buttons at
+  // `percent` of their design sizes (the main window's zoom).
+  void SetZoom(int percent);
+
  signals:
   // "再表示", and "クリア" after unticking every box: the views are to be
   // rebuilt.
@@ -68,6 +74,9 @@ class TChartTabs : public QObject {
   const QWidget* sizer_;
   TOddsCharts drawn_;  // what the charts show, for the tips
   int zoom_ = 100;
+  QFont boxFont_;  // of the check boxes at 100 %
+  TFrameLayout* graphFrame_ = nullptr;
+  TFrameLayout* graph2Frame_ = nullptr;
 };
 
 }  // namespace vorpa

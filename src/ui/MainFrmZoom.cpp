@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 
 #include "ui/CalcTab.h"
+#include "ui/ChartTabs.h"
 #include "ui/EstimateTab.h"
 #include "ui/FrameLayout.h"
 #include "ui/GridText.h"
@@ -73,6 +74,7 @@ void TMainForm::ApplyZoom(int percent) {
   ResultTab->SetZoom(percent);
   CalcTab->SetZoom(percent);
   EstimateTab->SetZoom(percent);
+  ChartTabs->SetZoom(percent);
   frame_->invalidate();
 }
 

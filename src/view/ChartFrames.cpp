@@ -1,5 +1,12 @@
 #include "view/ChartFrames.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "view/Zoom.h"
+
 namespace vorpa {
 namespace {
 
@@ -9,7 +16,61 @@ TFrameGrowth Column(double before, double width, double total, double top, doubl
   return {before / total, top, width / total, height};
 }
 
+// The design rectangle grown by its shares of `extraWidth` x `extraHeight`,
+// which may be less than none.
+TFrameRect Shared(const TFrameControl& c, int extraWidth, int extraHeight) {
+  auto share = [](double part, int extra) { return static_cast<int>(std::lround(part * extra)); };
+  const TFrameRect& d = c.Design;
+  return {d.Left + share(c.Grow.Left, extraWidth), d.Top + share(c.Grow.Top, extraHeight),
+          std::max(0, d.Width + share(c.Grow.Width, extraWidth)),
+          std::max(0, d.Height + share(c.Grow.Height, extraHeight))};
+}
+
+constexpr int kBoxes = 18;
+// "グラフ2" at the design size: the check box column, the buttons' bottom,
+// the charts' right edge and the gap between two charts.
+constexpr int kBoxLeft = 9, kBoxTop = 6, kBoxWidth = 38, kBoxHeight = 17;
+constexpr int kButtonBottom = 268 + 25, kChartsRight = 300 + 7 + 209 + 7 + 209, kChartGap = 7;
+constexpr double kChartWidths[] = {252, 209, 209};
+constexpr const char* kCharts[] = {"chtTanSuii2", "chtFukuSuii2", "chtRenSuii2"};
+
+TFrameRect ZoomedGraph2Rect(const TFrameControl& c, int extraWidth, int extraHeight, int percent) {
+  auto z = [percent](int size) { return Zoomed(size, percent); };
+  const int buttonTop = kButtonBottom + extraHeight - z(25);
+  if (std::strcmp(c.Name, "btnSuiiRedraw") == 0 || std::strcmp(c.Name, "btnSuiiClear") == 0)
+    return {z(c.Design.Left), buttonTop, z(c.Design.Width), z(c.Design.Height)};
+  // As many boxes to a column as end above the buttons; zoomed, a box
+  // does not reach into the next one (the design's overlap by a pixel).
+  const int pitch = z(kBoxHeight);
+  const int rows = std::clamp((buttonTop - z(4) - z(kBoxTop) - z(kBoxHeight)) / pitch + 1, 1, kBoxes);
+  const int columns = (kBoxes + rows - 1) / rows;
+  if (std::strncmp(c.Name, "chkSuii", 7) == 0) {
+    const int k = std::atoi(c.Name + 7) - 1;
+    return {z(kBoxLeft) + k / rows * z(kBoxWidth), z(kBoxTop) + k % rows * pitch, z(kBoxWidth),
+            z(kBoxHeight)};
+  }
+  const int left = z(kBoxLeft) + columns * z(kBoxWidth) + z(1);
+  const double room = std::max(0, kChartsRight + extraWidth - left - 2 * kChartGap);
+  const double whole = kChartWidths[0] + kChartWidths[1] + kChartWidths[2];
+  int x = left;
+  for (int i = 0; i < 3; ++i) {
+    const int width = static_cast<int>(std::lround(room * kChartWidths[i] / whole));
+    if (std::strcmp(c.Name, kCharts[i]) == 0)
+      return {x, c.Design.Top, width, std::max(0, buttonTop - z(11) - c.Design.Top)};
+    x += width + kChartGap;
+  }
+  return GrownRect(c, extraWidth, extraHeight);
+}
+
 }  // namespace
+
+TFrameRect ZoomedChartRect(const TFrameControl& c, int extraWidth, int extraHeight, int percent) {
+  if (percent <= kZoomMin) return GrownRect(c, extraWidth, extraHeight);
+  const auto& graph = GraphFrameControls();
+  const bool onGraph = std::any_of(graph.begin(), graph.end(),
+                                   [&](const TFrameControl& g) { return std::strcmp(g.Name, c.Name) == 0; });
+  return onGraph ? Shared(c, extraWidth, extraHeight) : ZoomedGraph2Rect(c, extraWidth, extraHeight, percent);
+}
 
 const std::vector<TFrameControl>& GraphFrameControls() {
   constexpr double w = 233 + 187 + 146 + 138;

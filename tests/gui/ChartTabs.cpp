@@ -14,6 +14,7 @@
 #include <QChartView>
 #include <QImage>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -40,6 +41,7 @@
 #include "ui/ViewToQt.h"
 #include "view/OddsCharts.h"
 #include "view/RaceCard.h"
+#include "view/Zoom.h"
 
 namespace vorpa {
 namespace {
@@ -290,6 +292,76 @@ TEST_F(ChartsTest, RestingTheMouseOnALinePointOrBarTellsHorseReadingAndOdds) {
   auto* chosen = f.findChild<QChartView*>("chtTanSuii2");
   auto* line4 = static_cast<QLineSeries*>(chosen->chart()->series().at(0));
   EXPECT_EQ(TipShown(chosen, PointPos(chosen, line4, line4->at(14))), winTip(4, 14));
+}
+
+// The room right of a line chart's plot holds half its last bottom label
+// (centred on the axis' end), left of the legend where there is one.
+void ExpectLastLabelWhole(QChartView* view) {
+  QChart* chart = view->chart();
+  auto* bottom = static_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+  ASSERT_FALSE(bottom->categoriesLabels().isEmpty()) << view->objectName().toStdString();
+  const qreal half = QFontMetricsF(bottom->labelsFont()).horizontalAdvance(bottom->categoriesLabels().last()) / 2;
+  const qreal shown = view->mapToScene(view->viewport()->rect()).boundingRect().right();
+  const qreal edge = chart->legend()->isVisible() ? chart->legend()->geometry().left() : shown;
+  EXPECT_LE(chart->plotArea().right() + half, edge) << view->objectName().toStdString();
+}
+
+// Zoomed with the window: fonts of titles, axes, legend, check boxes and
+// buttons at the percent; "グラフ2"'s controls side by side within the
+// page; the last bottom labels whole at 995 x 709 and 1600 x 1000.
+TEST_F(ChartsTest, ChartsZoomWithTheWindowAndKeepTheirLabelsWhole) {
+  test::StoreMeetingDay(data_.Path(), kDay);
+  TMainForm& f = *form_;
+  f.OpenDate(kDay);
+  f.sgRace->setCurrentCell(10, 0);
+  for (int k : {1, 4, 9}) f.ChartTabs->chkSuii[k - 1]->setChecked(true);
+  f.ChartTabs->btnSuiiRedraw->click();
+  f.show();
+  auto settle = [] {
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  };
+  const char* lines[] = {"chtTanRate", "chtRenRate", "chtTanSuii", "chtRenSuii",
+                         "chtTanSuii2", "chtFukuSuii2", "chtRenSuii2"};
+  for (const QSize size : {QSize(995, 709), QSize(1600, 1000)}) {
+    f.resize(size);
+    for (int zoom : {100, 200}) {
+      f.SetZoom(zoom);
+      for (int tab : {4, 5}) {
+        f.PageControl1->setCurrentIndex(tab);
+        settle();
+        for (const char* name : lines)
+          if (f.findChild<QChartView*>(name)->isVisible()) ExpectLastLabelWhole(f.findChild<QChartView*>(name));
+      }
+      QChart* chart = Chart("chtTanSuii2");
+      EXPECT_EQ(chart->axes(Qt::Horizontal).at(0)->labelsFont().pixelSize(), zoom * 12 / 100);
+      EXPECT_EQ(chart->axes(Qt::Vertical).at(0)->labelsFont().pixelSize(), zoom * 12 / 100);
+      EXPECT_EQ(chart->titleFont().pixelSize(), zoom * 12 / 100);
+      EXPECT_EQ(chart->legend()->font().pixelSize(), zoom * 12 / 100);
+      EXPECT_EQ(Chart("chtTanRate")->titleFont().pixelSize(), zoom * 12 / 100);
+      // "グラフ2" (shown last): nothing overlaps, everything within the page.
+      if (size.width() < 1600 || zoom == 100) continue;  // the design's boxes overlap by a pixel
+      QWidget* page = f.PageControl1->widget(5);
+      EXPECT_EQ(f.ChartTabs->chkSuii[17]->font().pixelSize(), zoom * f.font().pixelSize() / 100);
+      QList<QWidget*> controls = {f.ChartTabs->chtTanSuii2, f.ChartTabs->chtFukuSuii2, f.ChartTabs->chtRenSuii2,
+                                  f.ChartTabs->btnSuiiRedraw, f.ChartTabs->btnSuiiClear};
+      for (QCheckBox* box : f.ChartTabs->chkSuii) controls.append(box);
+      for (QWidget* a : controls) {
+        EXPECT_TRUE(page->rect().contains(a->geometry())) << a->objectName().toStdString();
+        for (QWidget* b : controls)
+          if (a != b)
+            EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                << a->objectName().toStdString() << " " << b->objectName().toStdString();
+      }
+      // The check box's caption fits it.
+      QCheckBox* last = f.ChartTabs->chkSuii[17];
+      EXPECT_GE(last->width(), last->sizeHint().width()) << zoom;
+    }
+  }
+  // Fitted to 1600 x 1000: the charts follow the fitted zoom.
+  f.SetZoom(kZoomFit);
+  settle();
+  EXPECT_GT(f.Zoom(), 100);
+  EXPECT_EQ(Chart("chtSoukan")->titleFont().pixelSize(), Zoomed(12, f.Zoom()));
 }
 
 TEST_F(ChartsTest, ChartTabsRendered) {
