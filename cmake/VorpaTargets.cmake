@@ -33,7 +33,7 @@ vorpa_library(vorpa_ipat ipat vorpa_core vorpa_history CURL::libcurl)
 vorpa_library(vorpa_patout patout vorpa_core vorpa_ipat)
 # What is computed from stored readings: odds movement, alerts, fair odds
 # and distortion.
-vorpa_library(vorpa_analysis analysis vorpa_core)
+vorpa_library(vorpa_analysis analysis vorpa_core vorpa_history)
 # What the views show (texts, orders, colours) without any window.
 vorpa_library(vorpa_view view vorpa_core vorpa_history vorpa_analysis)
 

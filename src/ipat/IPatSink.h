@@ -28,7 +28,8 @@ class TIPatSink {
     (void)kind;
     Log(line);
   }
-  // A race has been written to its file.
+  // A race has been written to its file and the history database brought
+  // up to date.
   virtual void RaceStored(const TRace& race) { (void)race; }
   // The receive lamp: on before a fetch, off after it.
   virtual void RecvLamp(bool on) = 0;

@@ -174,13 +174,15 @@ void TIPatThread::StoreStep() {
     return;
   }
   Log(prefix + Utf8ToCp932("取得"));
-  sink_.RaceStored(s.Race);
   std::string patFailure;
   if (s.OutputRace(&patFailure)) Log(prefix + Utf8ToCp932("PAT出力"));
   if (!patFailure.empty()) sink_.Error(TIPatError::PatOutput, PatOutErrorText(prefix, patFailure));
   // The history database follows the file; a failure there only logs.
   const std::string note = UpdateHistoryAfterStore(s.Settings().MojiPath, s.Race.Header);
   if (!note.empty()) Log(prefix + note);
+  // Told last, so that the watchers find the database up to date (the
+  // pools of the alerts).
+  sink_.RaceStored(s.Race);
 }
 
 void TIPatThread::PageStep() {

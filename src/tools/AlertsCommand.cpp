@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/DayAlerts.h"
+#include "analysis/WinPools.h"
 #include "core/Cp932.h"
 #include "core/DayCount.h"
 #include "core/Setting.h"
@@ -12,7 +13,6 @@
 #include "tools/Json.h"
 #include "tools/RaceFileArg.h"
 #include "tools/ToolCommand.h"
-#include "tools/WinPools.h"
 
 namespace vorpa::tool {
 namespace {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "analysis/OddsAlerts.h"
+#include "analysis/WinPools.h"
 #include "core/AppDirs.h"
 #include "core/Cp932.h"
 #include "core/DayLog.h"
@@ -25,7 +26,6 @@
 #include "patout/PatOut.h"
 #include "tools/AlertText.h"
 #include "tools/ToolCommand.h"
-#include "tools/WinPools.h"
 
 namespace vorpa::tool {
 namespace {
@@ -67,18 +67,20 @@ class TConsoleSink : public TIPatSink {
     for (const std::string& l : IPatLogBlock(session)) Print(Cp932ToUtf8(l));
   }
   void HandOverDate(double) override {}
-  // The alerts of a stored race's newest reading not printed before.
+  // The alerts of a stored race's newest reading not printed before; the
+  // pools are read from the history database as the store left it.
   void RaceStored(const TRace& race) override {
+    const TWinPools pools = RaceWinPools(dataDir_, race);
     std::vector<TAlert> fresh;
     {
       std::lock_guard<std::mutex> lock(mutex_);
-      fresh = newAlerts_.Take(race, thresholds_, pools_ ? pools_(race) : TWinPools{});
+      fresh = newAlerts_.Take(race, thresholds_, pools);
     }
     for (const TAlert& a : fresh) Print("ALERT " + AlertLine(a));
   }
-  void WatchAlerts(const TAlertThresholds& t, TWinPoolSource pools) {
+  void WatchAlerts(const TAlertThresholds& t, const std::string& dataDir) {
     thresholds_ = t;
-    pools_ = std::move(pools);
+    dataDir_ = dataDir;
   }
   void ThreadEnd(std::thread::id id) override {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -134,7 +136,7 @@ class TConsoleSink : public TIPatSink {
   std::deque<std::thread::id> ended_;
   std::string lastStatus_;
   TAlertThresholds thresholds_;
-  TWinPoolSource pools_;
+  std::string dataDir_;
   TNewAlerts newAlerts_;
 };
 
@@ -299,7 +301,7 @@ int Fetch(ToolContext& ctx, const std::vector<std::string>& args) {
   TIPatControl control(setting, *ctx.Clock, sink);
   AttachPatOut(control, setting);
   sink.control = &control;
-  sink.WatchAlerts(AlertThresholdsOf(setting), WinPoolsOf(setting.MojiPath));
+  sink.WatchAlerts(AlertThresholdsOf(setting), setting.MojiPath);
   if (a.RetryWait >= 0) control.Retry = TIPatRetry::WithWait(a.RetryWait);
   gStop = false;
   std::signal(SIGINT, OnSignal);

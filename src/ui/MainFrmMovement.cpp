@@ -14,6 +14,7 @@
 #include <map>
 
 #include "analysis/DayAlerts.h"
+#include "analysis/WinPools.h"
 #include "core/DayCount.h"
 #include "core/Setting.h"
 #include "ui/AlertForm.h"
@@ -97,7 +98,7 @@ void TMainForm::SetUpMovement() {
 }
 
 void TMainForm::FillCardMovement(const TCardView& card) {
-  cardMovement_ = CardMovement(FRace, card.Order, card.Choice.Win);
+  cardMovement_ = CardMovement(FRace, card.Order, card.Choice.Win, RaceWinPools(Setting.MojiPath, FRace));
   sgSyutuba->setColumnHidden(kColPopularity, !Setting.AlertPopularity);
   for (int r = 1; r <= kMaxRunners; ++r) {
     const bool filled = r <= static_cast<int>(cardMovement_.size());
@@ -128,7 +129,7 @@ void TMainForm::UpdateDayAlerts() {
   DayAlertList.clear();
   alertRaces_.clear();
   if (FDate != 0 && !Setting.MojiPath.empty())
-    DayAlertList = DayAlerts(Setting.MojiPath, FDate, AlertThresholdsOf(Setting));
+    DayAlertList = DayAlerts(Setting.MojiPath, FDate, AlertThresholdsOf(Setting), WinPoolsOf(Setting.MojiPath));
   // Per race of the list: the count and the newest alert, as a tooltip.
   std::map<std::string, std::pair<int, std::vector<std::string>>> byRace;
   for (const std::vector<std::string>& row : AlertRows(DayAlertList)) {
@@ -181,7 +182,8 @@ void TMainForm::OpenAlert(const TAlert& alert) {
 }
 
 void TMainForm::RaceStoredByThread(const TRace& race) {
-  const std::vector<TAlert> fresh = newAlerts_.Take(race, AlertThresholdsOf(Setting));
+  const std::vector<TAlert> fresh =
+      newAlerts_.Take(race, AlertThresholdsOf(Setting), RaceWinPools(Setting.MojiPath, race));
   if (!Notify || !AlertNotified(race.Header.StartTime, TimeOf(Clock.Now()), Setting)) return;
   for (const TAlert& a : fresh) {
     const auto [summary, body] = AlertNotification(a);

@@ -13,6 +13,7 @@
 #include "core/DayCount.h"
 #include "core/Race.h"
 #include "core/RaceIO/RaceIO.h"
+#include "history/HistoryStore.h"
 
 namespace vorpa::test {
 
@@ -186,6 +187,20 @@ inline void StoreMeetingDay(const std::string& dataDir, double date, int reading
       r.Seed = static_cast<uint32_t>(no * 7 + venue[0]);
       StoreRace(dataDir, MakeRace(r));
     }
+  }
+}
+
+// Stores `race` as acquisition does, one reading more at each store, with
+// the win pool in votes that each store read (0: none read), and brings
+// the history database up to date after every store.
+inline void StoreReadingByReading(const std::string& dataDir, const TRace& race,
+                                  const std::vector<double>& winPools) {
+  TRace partial = race;
+  for (size_t k = 1; k <= race.Snapshots.size(); ++k) {
+    partial.Snapshots.assign(race.Snapshots.begin(), race.Snapshots.begin() + static_cast<long>(k));
+    partial.Votes[0] = k <= winPools.size() ? std::llround(winPools[k - 1] * 10000.0) : 0;
+    StoreRace(dataDir, partial);
+    UpdateHistoryAfterStore(dataDir, partial.Header);
   }
 }
 

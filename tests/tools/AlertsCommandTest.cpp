@@ -1,20 +1,24 @@
 // vorpa-tool alerts over race files written in the test (the JSON keys,
-// thresholds from the command line, the exit status of an empty date) and
-// over a simulated day fetched from a real vorpa-ipatd: every planted late
-// bet is found, and fetch says so as it stores the race.
+// thresholds from the command line, the exit status of an empty date, the
+// inflow from the win pools of the history database) and over a simulated
+// day fetched from a real vorpa-ipatd: every planted late bet is found, and
+// fetch says so as it stores the race.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/Cp932.h"
 #include "core/DayCount.h"
 #include "core/RaceIO/RaceIO.h"
 #include "support/IpatdServer.h"
+#include "support/RaceFactory.h"
 #include "support/RunProgram.h"
 #include "support/TempDir.h"
 
@@ -82,6 +86,55 @@ TEST(AlertsCommand, PrintsTheDaysAlertsAsJsonWithExactlyTheListedKeys) {
   EXPECT_EQ(tool({"--date", "2026-12-07"}).Status, 1);
   EXPECT_EQ(tool({"--date", "2026-12-06", "--drop", "x"}).Status, 2);
   EXPECT_EQ(tool({}).Status, 2);
+}
+
+// Three readings five minutes apart with odds 4.0, 4.1 and 3.9 throughout
+// (horse 1 falls to 2.0 at the third). The win pool grows from 1,000,000
+// to 1,500,000 votes between the first two, so the money on horse 1 grows
+// by 100 x 500,000 x 0.8 / 4.0 = 10,000,000 yen, on horse 2 by 9,756,098
+// and on horse 3 by 10,256,410. The third store read no win pool.
+TEST(AlertsCommand, InflowComesFromTheWinPoolsOfTheHistoryDatabase) {
+  test::TempDir config, data;
+  TRace race = TwoReadings(5, 4.0, 4.0);
+  race.Snapshots.push_back(race.Snapshots.back());
+  race.Snapshots[2].WinTime() = EncodeTime(14, 20, 30);
+  for (OddsSnapshot& s : race.Snapshots) {
+    s.Win(2) = 4.1;
+    s.Win(3) = 3.9;
+  }
+  race.Snapshots[2].Win(1) = 2.0;
+  test::StoreReadingByReading(data.Path(), race, {1000000, 1500000, 0});
+  auto alerts = [&](std::vector<std::string> more) {
+    std::vector<std::string> args = {"--config-dir", config.Path(), "--data-dir", data.Path(), "alerts",
+                                     "--date", "2026-12-06", "--json", "--share", "100"};
+    args.insert(args.end(), more.begin(), more.end());
+    const auto r = RunProgram(VORPA_TOOL_PATH, args);
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    return json::parse(r.Out);
+  };
+  auto brief = [](const json& list) {
+    std::vector<std::tuple<std::string, int, std::string, json>> out;
+    for (const json& a : list) out.emplace_back(a["to_time"], a["horse"], a["kind"], a["inflow_yen"]);
+    return out;
+  };
+  using Rows = std::vector<std::tuple<std::string, int, std::string, json>>;
+  // Every inflow between the first two readings; none is known between the
+  // last two, where the drop has inflow_yen null.
+  EXPECT_EQ(brief(alerts({"--inflow", "1"})), (Rows{{"14:15:30", 1, "inflow", 10000000},
+                                                    {"14:15:30", 2, "inflow", 9756098},
+                                                    {"14:15:30", 3, "inflow", 10256410},
+                                                    {"14:20:30", 1, "drop", nullptr}}));
+  // The default threshold of 10,000,000 yen: at and above fire, below not;
+  // one yen more leaves only the one above.
+  EXPECT_EQ(brief(alerts({})), (Rows{{"14:15:30", 1, "inflow", 10000000},
+                                     {"14:15:30", 3, "inflow", 10256410},
+                                     {"14:20:30", 1, "drop", nullptr}}));
+  EXPECT_EQ(brief(alerts({"--inflow", "10000001"})),
+            (Rows{{"14:15:30", 3, "inflow", 10256410}, {"14:20:30", 1, "drop", nullptr}}));
+
+  // Without the database no pool is known.
+  for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(data.Path() + "/vorpa.sqlite" + suffix);
+  EXPECT_EQ(brief(alerts({"--inflow", "1"})), (Rows{{"14:20:30", 1, "drop", nullptr}}));
 }
 
 TEST(AlertsCommand, FindsEveryPlantedMoveOfASimulatedDayAfterAFetch) {
