@@ -1,7 +1,8 @@
 // The odds movement in the main window, offscreen, on a race written by the
 // test: the change marks of the card, its popularity column and tooltips,
 // the framed matrix cell, the race list's mark, the alert window and its
-// click, and every addition switched off in the settings.
+// click, the money and inflow from the history database's win pools, and
+// every addition switched off in the settings.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "support/GuiHelpers.h"
+#include "support/RaceFactory.h"
 #include "support/TempDir.h"
 #include "ui/AlertForm.h"
 #include "ui/MainFrm.h"
@@ -153,6 +155,25 @@ TEST_F(MovementViewsTest, FallenMatrixCellIsFramedAndAlertsOpenTheirReading) {
   test::ClickCell(list, 0, 0);
   EXPECT_EQ(form_->FOddsIndex, 1);
   EXPECT_EQ(form_->sgOddsTime->currentRow(), 1);
+}
+
+// The same race stored reading by reading as acquisition does, the win
+// pool growing from 1,000,000 to 1,200,000 votes: on horse 1 (10.0 to 5.0)
+// 8,000,000 yen become 19,200,000.
+TEST_F(MovementViewsTest, MoneyAndInflowFromTheHistoryDatabase) {
+  test::StoreReadingByReading(data_.Path(), MovingRace(), {1000000, 1200000});
+  form_->OpenDate(kDay);
+  const QString tip = form_->sgSyutuba->item(0, kColPopularity)->toolTip();
+  EXPECT_TRUE(tip.endsWith(U("\n推定投票額 19,200,000円（流入 +11,200,000円）"))) << tip.toStdString();
+  form_->actAlerts->trigger();
+  QTableWidget* list = form_->AlertForm->sgAlert;
+  ASSERT_EQ(list->rowCount(), 3);  // drop, share and now inflow
+  EXPECT_EQ(Text(list, 1, 3), U("流入"));
+  EXPECT_EQ(Text(list, 1, 6), U("+11,200,000"));
+  // The reading before knows its money but no inflow.
+  form_->FOddsIndex = 0;
+  form_->ShowOdds();
+  EXPECT_TRUE(form_->sgSyutuba->item(0, kColPopularity)->toolTip().endsWith(U("\n推定投票額 8,000,000円")));
 }
 
 }  // namespace

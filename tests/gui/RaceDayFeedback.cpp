@@ -1,9 +1,9 @@
 // What the main window tells the user about acquisition, against a real
 // vorpa-ipatd: timed log lines in the log list, the log window and the
 // day's log file; errors that name what to fix; desktop notifications
-// received by a notification server of the test's own on a private session
-// bus; the status bar on a pinned clock; the reading the user chose kept
-// across runs.
+// (errors, end of day, new odds alerts) received by a notification server
+// of the test's own on a private session bus; the status bar on a pinned
+// clock; the reading the user chose kept across runs.
 #include <gtest/gtest.h>
 
 #include <netinet/in.h>
@@ -13,9 +13,6 @@
 
 #include <QAction>
 #include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVirtualObject>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
@@ -23,11 +20,14 @@
 #include <cstdlib>
 #include <set>
 
+#include "analysis/OddsAlerts.h"
 #include "core/Clock.h"
 #include "core/Cp932.h"
 #include "core/DayCount.h"
+#include "core/RaceIO/RaceIO.h"
 #include "core/Setting.h"
 #include "support/GuiHelpers.h"
+#include "support/GuiNotificationServer.h"
 #include "support/IpatdServer.h"
 #include "support/SessionBus.h"
 #include "support/TempDir.h"
@@ -36,6 +36,7 @@
 #include "ui/MainFrm.h"
 #include "view/Zoom.h"
 #include "ui/ViewOptions.h"
+#include "view/MovementView.h"
 
 namespace vorpa {
 namespace {
@@ -48,41 +49,7 @@ double At(const std::string& text) {
   return v;
 }
 
-// org.freedesktop.Notifications on the test's bus: answers Notify and
-// records every call.
-class NotificationServer : public QDBusVirtualObject {
- public:
-  struct Note {
-    QString App, Icon, Summary, Body;
-    QVariantMap Hints;
-  };
-
-  explicit NotificationServer(const std::string& address)
-      : bus_(QDBusConnection::connectToBus(QString::fromStdString(address), "test-notifications")) {
-    bus_.registerVirtualObject("/org/freedesktop/Notifications", this);
-    Registered = bus_.registerService("org.freedesktop.Notifications");
-  }
-  ~NotificationServer() override {
-    bus_.unregisterObject("/org/freedesktop/Notifications");
-    QDBusConnection::disconnectFromBus("test-notifications");
-  }
-
-  QString introspect(const QString&) const override { return {}; }
-  bool handleMessage(const QDBusMessage& m, const QDBusConnection& connection) override {
-    if (m.member() != "Notify" || m.arguments().size() != 8) return false;
-    const QList<QVariant> a = m.arguments();
-    Notes.push_back({a[0].toString(), a[2].toString(), a[3].toString(), a[4].toString(),
-                     qdbus_cast<QVariantMap>(a[6])});
-    connection.send(m.createReply(QVariant::fromValue(static_cast<uint>(Notes.size()))));
-    return true;
-  }
-
-  bool Registered = false;
-  std::vector<Note> Notes;
-
- private:
-  QDBusConnection bus_;
-};
+using test::NotificationServer;
 
 // A loopback port that nothing listens on.
 int ClosedPort() {
@@ -141,6 +108,21 @@ class RaceDayFeedback : public testing::Test {
   bool IsRed(const QString& line) const {
     const auto items = form_->LogForm->lstDayLog->findItems(line, Qt::MatchExactly);
     return !items.isEmpty() && items.front()->foreground().color() == LogErrorColor();
+  }
+  // The races of the day whose newest reading was taken at `time`, with
+  // the alerts between it and the reading before.
+  std::vector<std::pair<TRace, std::vector<TAlert>>> NewestAlerts(const std::string& time) const {
+    std::vector<std::pair<TRace, std::vector<TAlert>>> out;
+    const double day = At("2026-12-06 00:00:00");
+    for (const TRaceFileEntry& f : ListRaceFiles(data_.Path(), day)) {
+      TRace race;
+      LoadRaceFile(f.Path, f.VenueName, f.RaceNo, race, day);
+      const int last = static_cast<int>(race.Snapshots.size()) - 1;
+      if (last < 1 || TimeToText(race.Snapshots[last].WinTime()) != time) continue;
+      std::vector<TAlert> alerts = ReadingAlerts(race, last, AlertThresholdsOf(Setting));
+      out.emplace_back(std::move(race), std::move(alerts));
+    }
+    return out;
   }
   void AwaitNotes(size_t n) {
     test::ProcessEventsUntil([&] { return notes_.Notes.size() >= n; });
@@ -303,6 +285,58 @@ TEST_F(RaceDayFeedback, NotificationsCanBeTurnedOffAndWithoutABusNothingHappens)
   EXPECT_FALSE(none.Notify("x", "y"));
   if (runtime) setenv("XDG_RUNTIME_DIR", keep.c_str(), 1);
   else unsetenv("XDG_RUNTIME_DIR");
+}
+
+// Two runs 20 minutes apart around the planted late bet on 小倉5R horse 12
+// (11:31, post 11:50): one notification per new alert of the second
+// readings of the races whose post is within AlertNotifyWithin = 20 minutes
+// (小倉5R only), none for the others, none with AlertNotify off.
+TEST_F(RaceDayFeedback, EveryNewAlertOfARaceCloseToItsPostIsNotified) {
+  ASSERT_TRUE(notes_.Registered);
+  Open("2026-12-06 11:13:00", {}, "GUI00001");
+  Setting.AlertNotify = true;
+  Setting.AlertNotifyWithin = 20;
+  Setting.IPatGetCycle = 10;  // every race read again by the second run
+  Run("2026-12-06 11:13:00");
+  Run("2026-12-06 11:33:00");
+  // Marks the end of what the runs sent (the bus keeps the order).
+  form_->Notifier->Notify("marker", "");
+  test::ProcessEventsUntil([&] { return !notes_.Notes.empty() && notes_.Notes.back().Summary == "marker"; });
+  ASSERT_EQ(notes_.Notes.back().Summary, "marker");
+  std::multiset<QString> got;
+  for (size_t k = 0; k + 1 < notes_.Notes.size(); ++k) got.insert(notes_.Notes[k].Summary + "|" + notes_.Notes[k].Body);
+
+  // What the second readings tell, from the stored files.
+  std::multiset<QString> close;
+  int farAlerts = 0;
+  for (const auto& [race, alerts] : NewestAlerts("11:33:00")) {
+    const bool within = race.Header.StartTime - At("2026-12-06 11:33:00") + race.Header.RaceDate <= 20 / 1440.0;
+    EXPECT_EQ(within, race.Header.VenueName == Utf8ToCp932("小倉") && race.Header.RaceNo == 5)
+        << Cp932ToUtf8(race.Header.VenueName) << race.Header.RaceNo;
+    for (const TAlert& a : alerts) {
+      const auto [summary, body] = AlertNotification(a);
+      if (within) close.insert(QString::fromStdString(summary) + "|" + QString::fromStdString(body));
+      else ++farAlerts;
+    }
+  }
+  EXPECT_EQ(got, close);
+  EXPECT_GT(farAlerts, 0);  // alerts there were, but their races are later
+  bool planted = false;
+  for (const QString& n : got) planted |= n.startsWith(U("小倉5R 12番 急落|単勝 "));
+  EXPECT_TRUE(planted) << QStringList(got.begin(), got.end()).join("\n").toStdString();
+
+  // AlertNotify off, for every race: the next run's alerts go unnotified.
+  Setting.AlertNotify = false;
+  Setting.AlertNotifyWithin = 0;
+  const size_t before = notes_.Notes.size();
+  Run("2026-12-06 11:43:00");
+  form_->Notifier->Notify("marker 2", "");
+  AwaitNotes(before + 1);
+  EXPECT_EQ(notes_.Notes.size(), before + 1);
+  EXPECT_EQ(notes_.Notes.back().Summary, "marker 2");
+  size_t later = 0;
+  for (const auto& newest : NewestAlerts("11:43:00")) later += newest.second.size();
+  EXPECT_GT(later, 0u);
 }
 
 TEST_F(RaceDayFeedback, StatusBarThroughARunOnAPinnedClock) {
