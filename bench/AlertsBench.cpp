@@ -1,5 +1,7 @@
-// The odds alerts of a meeting day of 36 races with 15 readings each: in
-// process, and as `vorpa-tool alerts --json` (start to exit).
+// The odds alerts of a meeting day of 36 races with 15 readings each, stored
+// reading by reading with a growing win pool so that the history database
+// holds the pool of every reading: in process without and with the pools,
+// and as `vorpa-tool alerts --json` (start to exit, pools read).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "analysis/DayAlerts.h"
+#include "analysis/WinPools.h"
 #include "support/RaceFactory.h"
 
 extern char** environ;
@@ -24,7 +27,17 @@ const std::string& DataDir() {
   static const std::string dir = [] {
     std::string pattern = (std::filesystem::temp_directory_path() / "vorpa-alerts-bench-XXXXXX").string();
     std::string made = std::string(mkdtemp(pattern.data())) + "/";
-    test::StoreMeetingDay(made, kDate);
+    for (const char* venue : {"東京", "中山", "阪神"})
+      for (int no = 1; no <= 12; ++no) {
+        test::RaceRecipe r;
+        r.VenueUtf8 = venue;
+        r.RaceNo = no;
+        r.Date = kDate;
+        r.Seed = static_cast<uint32_t>(no * 7 + venue[0]);
+        std::vector<double> pools;
+        for (int k = 0; k < r.Readings; ++k) pools.push_back(500000.0 + 40000.0 * k);
+        test::StoreReadingByReading(made, test::MakeRace(r), pools);
+      }
     return made;
   }();
   static const bool cleanup = std::atexit([] { std::filesystem::remove_all(DataDir()); }) == 0;
@@ -39,6 +52,14 @@ void BM_DayAlerts(benchmark::State& state) {
   state.counters["alerts"] = double(alerts);
 }
 BENCHMARK(BM_DayAlerts)->Unit(benchmark::kMillisecond);
+
+void BM_DayAlertsWithPools(benchmark::State& state) {
+  const std::string& dir = DataDir();
+  size_t alerts = 0;
+  for (auto _ : state) alerts = DayAlerts(dir, kDate, TAlertThresholds{}, WinPoolsOf(dir)).size();
+  state.counters["alerts"] = double(alerts);
+}
+BENCHMARK(BM_DayAlertsWithPools)->Unit(benchmark::kMillisecond);
 
 void BM_AlertsTool(benchmark::State& state) {
   const std::string& dir = DataDir();
