@@ -27,6 +27,7 @@
 #include "core/Cp932.h"
 #include "ui/FrameLayout.h"
 #include "ui/ViewToQt.h"
+#include "ui/ZoomedIndicatorStyle.h"
 #include "view/ChartFrames.h"
 #include "view/OddsCharts.h"
 #include "view/RaceCard.h"
@@ -439,6 +440,8 @@ void TChartTabs::SetUpGraph2(QWidget* graph2) {
   btnSuiiClear->setObjectName("btnSuiiClear");
   graph2Frame_ = PlaceControls(graph2, sizer_, Graph2FrameControls(), [this] { return zoom_; });
   boxFont_ = chkSuii[0]->font();
+  boxStyle_ = new TZoomedIndicatorStyle;
+  boxStyle_->setParent(this);
 
   connect(btnSuiiRedraw, &QPushButton::clicked, this, &TChartTabs::RedrawRequested);
   connect(btnSuiiClear, &QPushButton::clicked, this, [this] {
@@ -493,7 +496,11 @@ void TChartTabs::SetZoom(int percent) {
     box.setPixelSize(Zoomed(box.pixelSize(), percent));
   else
     box.setPointSizeF(box.pointSizeF() * percent / 100);
-  for (QCheckBox* c : chkSuii) c->setFont(box);
+  boxStyle_->SetZoom(percent);
+  for (QCheckBox* c : chkSuii) {
+    c->setFont(box);
+    c->setStyle(boxStyle_);  // again: the box takes the new indicator size
+  }
   btnSuiiRedraw->setFont(box);
   btnSuiiClear->setFont(box);
   for (QChartView* view : {chtTanRate, chtRenRate, chtTanSuii, chtRenSuii, chtTanSuii2, chtFukuSuii2, chtRenSuii2})

@@ -19,6 +19,7 @@ namespace vorpa {
 
 struct TCardView;
 class TFrameLayout;
+class TZoomedIndicatorStyle;
 
 class TChartTabs : public QObject {
   Q_OBJECT
@@ -75,6 +76,7 @@ class TChartTabs : public QObject {
   TOddsCharts drawn_;  // what the charts show, for the tips
   int zoom_ = 100;
   QFont boxFont_;  // of the check boxes at 100 %
+  TZoomedIndicatorStyle* boxStyle_ = nullptr;  // their indicators at the zoom
   TFrameLayout* graphFrame_ = nullptr;
   TFrameLayout* graph2Frame_ = nullptr;
 };

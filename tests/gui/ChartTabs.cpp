@@ -20,6 +20,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QStyle>
 #include <QTabWidget>
 #include <QHelpEvent>
 #include <QTableWidget>
@@ -342,6 +343,8 @@ TEST_F(ChartsTest, ChartsZoomWithTheWindowAndKeepTheirLabelsWhole) {
       if (size.width() < 1600 || zoom == 100) continue;  // the design's boxes overlap by a pixel
       QWidget* page = f.PageControl1->widget(5);
       EXPECT_EQ(f.ChartTabs->chkSuii[17]->font().pixelSize(), zoom * f.font().pixelSize() / 100);
+      EXPECT_EQ(f.ChartTabs->chkSuii[17]->style()->pixelMetric(QStyle::PM_IndicatorWidth),
+                QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth) * zoom / 100);
       QList<QWidget*> controls = {f.ChartTabs->chtTanSuii2, f.ChartTabs->chtFukuSuii2, f.ChartTabs->chtRenSuii2,
                                   f.ChartTabs->btnSuiiRedraw, f.ChartTabs->btnSuiiClear};
       for (QCheckBox* box : f.ChartTabs->chkSuii) controls.append(box);
