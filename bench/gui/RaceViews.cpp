@@ -53,9 +53,17 @@ struct TBenchWindow {
   std::unique_ptr<TMainForm> form;
 };
 
-TBenchWindow& Window() {
-  static TBenchWindow w;
+// Made at the first benchmark, closed by main before exit: an application
+// left to the static destructors outlives Qt's own globals and crashes.
+std::unique_ptr<TBenchWindow>& WindowSlot() {
+  static std::unique_ptr<TBenchWindow> w;
   return w;
+}
+
+TBenchWindow& Window() {
+  std::unique_ptr<TBenchWindow>& w = WindowSlot();
+  if (!w) w = std::make_unique<TBenchWindow>();
+  return *w;
 }
 
 void BM_LoadRaceList(benchmark::State& state) {
@@ -233,3 +241,12 @@ BENCHMARK(BM_LoadSelectedRace)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vorpa
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  vorpa::WindowSlot().reset();
+  return 0;
+}
