@@ -1,8 +1,7 @@
 #include "view/ChartTips.h"
 
-#include <cstdio>
-
 #include "core/Cp932.h"
+#include "view/NumberFormat.h"
 #include "view/OddsCharts.h"
 #include "view/RaceList.h"
 
@@ -12,14 +11,8 @@ namespace {
 
 std::string Sj(const char* utf8) { return Utf8ToCp932(utf8); }
 
-std::string Format(const char* fmt, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, fmt, v);
-  return buf;
-}
-
 std::string HorseText(const TRace& race, int horse) {
-  std::string text = Format("%2.0f", horse);
+  std::string text = FormatNumber("%2.0f", horse);
   if (horse >= 1 && horse <= kMaxRunners && !race.Runners[horse - 1].HorseName.empty())
     text += " " + race.Runners[horse - 1].HorseName;
   return text;
@@ -39,7 +32,7 @@ const std::string& Caption(TTipOdds kind) {
 
 std::string OddsLine(TTipOdds kind, double odds) {
   if (odds <= 0) return Caption(kind) + Sj(" オッズなし");
-  return Caption(kind) + Format(" %.1f", odds) + Format(" (%.1f%%)", Chance(odds));
+  return Caption(kind) + FormatNumber(" %.1f", odds) + FormatNumber(" (%.1f%%)", Chance(odds));
 }
 
 std::string PointTip(const TRace& race, int horse, int reading, TTipOdds kind, double odds) {
@@ -48,10 +41,10 @@ std::string PointTip(const TRace& race, int horse, int reading, TTipOdds kind, d
 
 std::string BinTip(const TRace& race, int reading, TTipOdds kind, const std::string& upperEdge,
                    const std::vector<int>& horses, const std::vector<double>& odds) {
-  std::string tip = Caption(kind) + Sj(" ～") + upperEdge + Format("%%  %.0f", static_cast<double>(horses.size())) +
+  std::string tip = Caption(kind) + Sj(" ～") + upperEdge + FormatNumber("%%  %.0f", static_cast<double>(horses.size())) +
                     Sj("頭") + "\n" + ReadingTime(race, reading);
   for (size_t i = 0; i < horses.size(); ++i)
-    tip += "\n" + HorseText(race, horses[i]) + Format("  %.1f", odds[i]);
+    tip += "\n" + HorseText(race, horses[i]) + FormatNumber("  %.1f", odds[i]);
   return tip;
 }
 

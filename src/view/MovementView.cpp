@@ -8,18 +8,13 @@
 #include "core/DayCount.h"
 #include "core/OddsText.h"
 #include "core/Setting.h"
+#include "view/NumberFormat.h"
 
 namespace vorpa {
 
 namespace {
 
 std::string Sj(const char* utf8) { return Utf8ToCp932(utf8); }
-
-std::string Format(const char* fmt, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, fmt, v);
-  return buf;
-}
 
 // "12,345,678" with a sign when asked.
 std::string Yen(double v, bool sign) {
@@ -38,7 +33,7 @@ TChangeMark MarkOf(const TRace& race, int index, int cell) {
   m.Kind = c.Kind;
   m.Mark = Sj(c.Kind == TMoveKind::Shorter ? "▼" : "▲");
   m.Color = c.Kind == TMoveKind::Shorter ? kClShorter : kClLonger;
-  m.Tooltip = Sj("前回 ") + Format("%.1f", c.Before) + " (" + Hhmm(race.Snapshots[index - 1].WinTime()) + ")";
+  m.Tooltip = Sj("前回 ") + FormatNumber("%.1f", c.Before) + " (" + Hhmm(race.Snapshots[index - 1].WinTime()) + ")";
   return m;
 }
 
@@ -76,9 +71,9 @@ std::vector<TCardMovementRow> CardMovement(const TRace& race, const std::vector<
     row.Win = MarkOf(race, winIndex, OddsSnapshot::WinIdx(h));
     row.Place = MarkOf(race, winIndex, OddsSnapshot::PlaceLowIdx(h));
     if (ranks[h - 1] == 0) continue;
-    row.Popularity = Format("%2.0f", ranks[h - 1]);
-    std::string tip = Format("%.0f", ranks[h - 1]) + Sj("番人気　支持率 ") + Format("%.1f%%", now[h - 1] * 100);
-    if (before[h - 1] > 0) tip += Sj("（前回 ") + Format("%.1f%%", before[h - 1] * 100) + Sj("）");
+    row.Popularity = FormatNumber("%2.0f", ranks[h - 1]);
+    std::string tip = FormatNumber("%.0f", ranks[h - 1]) + Sj("番人気　支持率 ") + FormatNumber("%.1f%%", now[h - 1] * 100);
+    if (before[h - 1] > 0) tip += Sj("（前回 ") + FormatNumber("%.1f%%", before[h - 1] * 100) + Sj("）");
     const double odds = race.Snapshots[winIndex].Win(h);
     if (pool > 0) {
       tip += Sj("\n推定投票額 ") + Yen(MoneyOn(pool, odds), false) + Sj("円");
@@ -141,9 +136,9 @@ std::vector<std::vector<std::string>> AlertRows(const std::vector<TAlert>& newes
   for (const TAlert& a : newestFirst) {
     char race[16];
     std::snprintf(race, sizeof race, "%.2d", a.Race);
-    rows.push_back({Hhmm(a.ToTime), a.Venue + race, Format("%2.0f", a.Horse), AlertKindText(a.Kind),
-                    Format("%.1f", a.OddsFrom) + arrow + Format("%.1f", a.OddsTo),
-                    Format("%.1f", a.ShareFrom * 100) + arrow + Format("%.1f%%", a.ShareTo * 100),
+    rows.push_back({Hhmm(a.ToTime), a.Venue + race, FormatNumber("%2.0f", a.Horse), AlertKindText(a.Kind),
+                    FormatNumber("%.1f", a.OddsFrom) + arrow + FormatNumber("%.1f", a.OddsTo),
+                    FormatNumber("%.1f", a.ShareFrom * 100) + arrow + FormatNumber("%.1f%%", a.ShareTo * 100),
                     a.InflowYen ? Yen(*a.InflowYen, true) : ""});
   }
   return rows;
