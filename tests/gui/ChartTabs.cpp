@@ -64,6 +64,19 @@ class ChartsTest : public testing::Test {
     r.Date = kDay;
     StoreRace(data_.Path(), test::MakeRace(r));
   }
+  // The generator's meeting day opened, 東京11 (15 readings) chosen, at
+  // `reading` when given, the `ticked` horses drawn on グラフ2, the window shown.
+  TMainForm& ShowTokyo11(std::initializer_list<int> ticked, int reading = -1) {
+    test::StoreMeetingDay(data_.Path(), kDay);
+    TMainForm& f = *form_;
+    f.OpenDate(kDay);
+    f.sgRace->setCurrentCell(10, 0);
+    if (reading >= 0) f.sgOddsTime->setCurrentCell(reading, 0);
+    for (int k : ticked) f.ChartTabs->chkSuii[k - 1]->setChecked(true);
+    f.ChartTabs->btnSuiiRedraw->click();
+    f.show();
+    return f;
+  }
   QChart* Chart(const char* name) {
     auto* view = form_->findChild<QChartView*>(name);
     EXPECT_TRUE(view) << name;
@@ -237,14 +250,7 @@ QString TipShown(QChartView* view, QPoint pos) {
 }
 
 TEST_F(ChartsTest, RestingTheMouseOnALinePointOrBarTellsHorseReadingAndOdds) {
-  test::StoreMeetingDay(data_.Path(), kDay);
-  TMainForm& f = *form_;
-  f.OpenDate(kDay);
-  f.sgRace->setCurrentCell(10, 0);  // 東京11, 15 readings
-  f.sgOddsTime->setCurrentCell(9, 0);
-  f.ChartTabs->chkSuii[3]->setChecked(true);
-  f.ChartTabs->btnSuiiRedraw->click();
-  f.show();
+  TMainForm& f = ShowTokyo11({4}, 9);
   f.PageControl1->setCurrentIndex(4);
   QApplication::processEvents();
   const TRace& race = f.FRace;
@@ -311,13 +317,7 @@ void ExpectLastLabelWhole(QChartView* view) {
 // buttons at the percent; "グラフ2"'s controls side by side within the
 // page; the last bottom labels whole at 995 x 709 and 1600 x 1000.
 TEST_F(ChartsTest, ChartsZoomWithTheWindowAndKeepTheirLabelsWhole) {
-  test::StoreMeetingDay(data_.Path(), kDay);
-  TMainForm& f = *form_;
-  f.OpenDate(kDay);
-  f.sgRace->setCurrentCell(10, 0);
-  for (int k : {1, 4, 9}) f.ChartTabs->chkSuii[k - 1]->setChecked(true);
-  f.ChartTabs->btnSuiiRedraw->click();
-  f.show();
+  TMainForm& f = ShowTokyo11({1, 4, 9});
   auto settle = [] {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
   };
@@ -368,14 +368,7 @@ TEST_F(ChartsTest, ChartsZoomWithTheWindowAndKeepTheirLabelsWhole) {
 }
 
 TEST_F(ChartsTest, ChartTabsRendered) {
-  test::StoreMeetingDay(data_.Path(), kDay);
-  TMainForm& f = *form_;
-  f.OpenDate(kDay);
-  f.sgRace->setCurrentCell(10, 0);  // 東京11, 15 readings
-  f.sgOddsTime->setCurrentCell(9, 0);
-  for (int k : {1, 4, 9}) f.ChartTabs->chkSuii[k - 1]->setChecked(true);
-  f.ChartTabs->btnSuiiRedraw->click();
-  f.show();
+  TMainForm& f = ShowTokyo11({1, 4, 9}, 9);
   const char* dir = std::getenv("VORPA_README_PICTURES");
   const std::pair<int, const char*> tabs[] = {{4, "graph.png"}, {5, "graph2.png"}};
   for (const auto& [tab, name] : tabs) {
